@@ -1,0 +1,71 @@
+#pragma once
+// The object that plays one level: the undo history, the selection, the queue
+// of animations and the small bits of input state that survive frames.
+
+#include "game/board_camera.hpp"
+#include "game/move_event.hpp"
+#include "game/puzzle.hpp"
+#include "game/sound_cues.hpp"
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace coilwend {
+
+struct BumpMemory {
+    std::int8_t dx = 0;
+    std::int8_t dy = 0;
+    friend bool operator==(const BumpMemory&, const BumpMemory&) = default;
+};
+
+struct LevelPlay {
+    std::vector<HistoryEntry> history;      // never empty; [0] is the start, back() the current puzzle
+    const BoardCamera* camera = nullptr;    // the board renderer's view, read by pointer steering
+    std::optional<Selection> selection;     // the snake end that moves act on
+    std::deque<MoveEvent> events;           // animations waiting for the renderer
+    std::uint64_t random = 1;               // xorshift64* state for movement sounds
+    std::optional<std::uint32_t> stuck;     // pulse phase while no snake can move
+    std::uint32_t repeat_active = 0;        // non-zero while a held command repeats
+    std::uint32_t repeat_countdown = 0;     // passes left before the next repeat
+    std::uint8_t repeat_command = 0;        // the held command code
+    std::optional<BumpMemory> last_bump;    // direction of the last blocked move
+    std::optional<Pos> press_cell;          // where the pointer went down
+    SoundCues* sounds = nullptr;            // where cues go; none plays when null
+
+    const Puzzle& current() const;
+    const Puzzle& start() const;
+};
+
+// A LevelPlay whose history holds a copy of the level's starting puzzle.
+LevelPlay make_level_play(const Puzzle& start);
+
+// Command codes of run_command.
+namespace command {
+inline constexpr std::uint8_t kUndo = 0, kLeft = 1, kRight = 2, kUp = 3, kDown = 4;
+}
+Direction command_direction(std::uint8_t code); // codes other than 1..3 act as Down
+
+// Move rules.
+bool can_move(const Puzzle& puzzle, Pos target, std::size_t snake, bool front);
+std::vector<Pos> moved_cells(const std::vector<Pos>& cells, Pos lead_to, bool front,
+                             std::optional<ItemKind> eaten);
+void try_move(LevelPlay& play, Direction direction, bool by_pointer);
+// True when no snake end of the puzzle has a legal step.
+bool no_moves_left(const Puzzle& puzzle);
+
+// Selection and pointer steering.
+void cycle_selection(LevelPlay& play, bool forward);
+void steer_to_pointer(LevelPlay& play, std::uint32_t px, std::uint32_t py);
+
+// History.
+void run_command(LevelPlay& play, std::uint8_t code);
+void undo(LevelPlay& play);
+void reset(LevelPlay& play);
+
+// The xorshift64* step shared by movement sounds and scenery: advances the
+// state and returns the scrambled output.
+std::uint64_t xorshift64star(std::uint64_t& state);
+
+} // namespace coilwend

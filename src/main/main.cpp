@@ -1,0 +1,6 @@
+// Placeholder entry point until the application shell lands.
+#include "game/log.hpp"
+int main() {
+    coilwend::log_line("Hello!");
+    return 0;
+}

@@ -1,0 +1,40 @@
+#include "game/board_camera.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace coilwend;
+
+TEST(BoardCamera, SquareWindowAndSquareBoardLeaveAMarginOfAFifth) {
+    // The margin takes 200 of the 1000 pixels, so the board's width is what fits.
+    const auto camera = make_board_camera(1000, 1000, 5, 5);
+    EXPECT_FLOAT_EQ(camera.view_width, 1.08f * 5);
+    EXPECT_FLOAT_EQ(camera.view_height, 1.08f * 5 / 0.8f);
+    EXPECT_FLOAT_EQ(camera.total_view_width, camera.view_width * 1.25f);
+    EXPECT_NEAR(camera.total_view_width / camera.view_height, 1.0f, 1e-5);
+}
+
+TEST(BoardCamera, TallWindowFitsTheBoardWidthAndWideWindowTheHeight) {
+    EXPECT_FLOAT_EQ(make_board_camera(400, 1000, 9, 6).view_width, 1.08f * 9);
+    EXPECT_FLOAT_EQ(make_board_camera(1920, 1080, 9, 6).view_height, 1.08f * 6);
+}
+
+TEST(BoardCamera, PointerAtCellCentresMapsBackToThoseCells) {
+    const auto camera = make_board_camera(1280, 720, 7, 5);
+    for (int x = 0; x < 7; ++x)
+        for (int y = 0; y < 5; ++y) {
+            const Vec4 clip = camera.view_projection * Vec4{float(x), float(y), 0, 1};
+            const float px = (clip.x / clip.w + 1) / 2 * 1280;
+            const float py = (1 - clip.y / clip.w) / 2 * 720;
+            EXPECT_EQ(pointer_cell(camera, px, py), (Pos{std::int8_t(x), std::int8_t(y)}));
+        }
+}
+
+TEST(BoardCamera, AspectCheckNeverFiresOverWindowSizes) {
+    for (std::uint32_t w = 400; w <= 3000; w += 97)
+        for (std::uint32_t h = 400; h <= 2000; h += 89)
+            for (std::uint8_t bw : {4, 9, 11})
+                for (std::uint8_t bh : {2, 6, 7})
+                    EXPECT_NEAR(make_board_camera(w, h, bw, bh).total_view_width /
+                                    make_board_camera(w, h, bw, bh).view_height,
+                                float(w) / float(h), 0.01f);
+}
