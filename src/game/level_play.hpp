@@ -52,6 +52,16 @@ bool can_move(const Puzzle& puzzle, Pos target, std::size_t snake, bool front);
 std::vector<Pos> moved_cells(const std::vector<Pos>& cells, Pos lead_to, bool front,
                              std::optional<ItemKind> eaten);
 void try_move(LevelPlay& play, Direction direction, bool by_pointer);
+
+// The pure heart of a legal move, shared by try_move and the solver: the
+// puzzle after the given snake end steps one cell, or nothing when the step is
+// blocked. Does not look at completion.
+struct MoveResult {
+    Puzzle puzzle;
+    std::optional<ItemKind> eaten; // the item eaten by leaving the old leading cell
+};
+std::optional<MoveResult> apply_move(const Puzzle& puzzle, std::size_t snake, bool front,
+                                     Direction direction);
 // True when no snake end of the puzzle has a legal step.
 bool no_moves_left(const Puzzle& puzzle);
 
