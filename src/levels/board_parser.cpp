@@ -57,8 +57,16 @@ std::string_view short_file(std::string_view file) {
     return at == std::string_view::npos ? file : file.substr(at);
 }
 
+// Appends the parts; also sidesteps a false -Wrestrict warning of GCC 12 on
+// chains of string concatenation.
+template <typename... Parts> std::string join(const Parts&... parts) {
+    std::string text;
+    (text.append(std::string_view(parts)), ...);
+    return text;
+}
+
 std::string cell_text(int x, int y) {
-    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    return join("(", std::to_string(x), ", ", std::to_string(y), ")");
 }
 
 // Collects the first fault with its source line.
@@ -66,9 +74,10 @@ class Faults {
   public:
     Faults(const BoardText& text) : text_(text) {}
     bool any() const { return !message_.empty(); }
-    void add(unsigned line, const std::string& what) {
+    template <typename... Parts> void add(unsigned line, const Parts&... parts) {
         if (any())
             return;
+        const std::string what = join(parts...);
         std::ostringstream out;
         out << "Level " << text_.id << " at " << short_file(text_.file) << ':' << line << ": "
             << what;
@@ -156,8 +165,8 @@ std::size_t read_rows(const std::vector<SourceLine>& lines, const BoardText& tex
         if (words.empty() || words[0].back() == ':')
             break;
         if (words.size() != kLayers.size()) {
-            faults.add(lines[at].line,
-                       "a row needs four layers, found " + std::to_string(words.size()));
+            faults.add(lines[at].line, "a row needs four layers, found ",
+                       std::to_string(words.size()));
             return at;
         }
         rows.push_back(words);
@@ -170,11 +179,11 @@ std::size_t read_rows(const std::vector<SourceLine>& lines, const BoardText& tex
     layers.height = static_cast<int>(rows.size());
     layers.width = static_cast<int>(rows[0][0].size());
     if (layers.height < kMinHeight || layers.height > kMaxHeight)
-        faults.add(lines_of_rows[0],
-                   "the board has " + std::to_string(layers.height) + " rows, expected 2 to 7");
+        faults.add(lines_of_rows[0], "the board has ", std::to_string(layers.height),
+                   " rows, expected 2 to 7");
     if (layers.width < kMinWidth || layers.width > kMaxWidth)
-        faults.add(lines_of_rows[0], "the board is " + std::to_string(layers.width) +
-                                         " cells wide, expected 4 to 11");
+        faults.add(lines_of_rows[0], "the board is ", std::to_string(layers.width),
+                   " cells wide, expected 4 to 11");
     if (faults.any())
         return at;
     for (auto& layer : layers.cells)
@@ -186,16 +195,15 @@ std::size_t read_rows(const std::vector<SourceLine>& lines, const BoardText& tex
         for (int l = 0; l < 4; ++l) {
             const auto word = rows[r][l];
             if (static_cast<int>(word.size()) != layers.width) {
-                faults.add(lines_of_rows[r], "the " + std::string(kLayers[l]) + " layer has " +
-                                                 std::to_string(word.size()) + " cells, expected " +
-                                                 std::to_string(layers.width));
+                faults.add(lines_of_rows[r], "the ", std::string(kLayers[l]), " layer has ",
+                           std::to_string(word.size()), " cells, expected ",
+                           std::to_string(layers.width));
                 return at;
             }
             for (int x = 0; x < layers.width; ++x) {
                 if (!valid_char(l, word[x])) {
-                    faults.add(lines_of_rows[r], "'" + std::string(1, word[x]) +
-                                                     "' is not a cell of the " +
-                                                     std::string(kLayers[l]) + " layer");
+                    faults.add(lines_of_rows[r], "'", std::string(1, word[x]),
+                               "' is not a cell of the ", std::string(kLayers[l]), " layer");
                     return at;
                 }
                 layers.cells[l][y * layers.width + x] = word[x];
@@ -220,7 +228,7 @@ void read_snakes(const Layers& layers, Faults& faults, std::vector<Snake>& snake
             const int index = head_index(c);
             const unsigned line = layers.row_lines[y];
             if (by_index.count(index)) {
-                faults.add(line, "snake " + std::string(1, c) + " has two heads");
+                faults.add(line, "snake ", std::string(1, c), " has two heads");
                 return;
             }
             Snake snake;
@@ -237,24 +245,23 @@ void read_snakes(const Layers& layers, Faults& faults, std::vector<Snake>& snake
                             feeders.push_back({wrap8(nx), wrap8(ny)});
                     }
                 if (feeders.size() > 1) {
-                    faults.add(layers.row_lines[at.y],
-                               "two arrows lead into " + cell_text(at.x, at.y));
+                    faults.add(layers.row_lines[at.y], "two arrows lead into ",
+                               cell_text(at.x, at.y));
                     return;
                 }
                 if (feeders.empty())
                     break;
                 const Pos next = feeders[0];
                 if (used[next.y * w + next.x]) {
-                    faults.add(layers.row_lines[next.y], "the arrows at " +
-                                                             cell_text(next.x, next.y) +
-                                                             " go round in a loop");
+                    faults.add(layers.row_lines[next.y], "the arrows at ",
+                               cell_text(next.x, next.y), " go round in a loop");
                     return;
                 }
                 used[next.y * w + next.x] = true;
                 backwards.push_back(next);
             }
             if (backwards.size() < 2) {
-                faults.add(line, "snake " + std::string(1, c) + " has fewer than two cells");
+                faults.add(line, "snake ", std::string(1, c), " has fewer than two cells");
                 return;
             }
             snake.cells.assign(backwards.rbegin(), backwards.rend());
@@ -263,16 +270,16 @@ void read_snakes(const Layers& layers, Faults& faults, std::vector<Snake>& snake
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             if (is_arrow(layers.at(kSnakes, x, y)) && !used[y * w + x]) {
-                faults.add(layers.row_lines[y],
-                           "the arrow at " + cell_text(x, y) + " leads to no head");
+                faults.add(layers.row_lines[y], "the arrow at ", cell_text(x, y),
+                           " leads to no head");
                 return;
             }
     int expected = 0;
     for (auto& [index, snake_and_line] : by_index) {
         if (index != expected) {
             faults.add(snake_and_line.second,
-                       "snake letters must run from a without gaps; missing " +
-                           std::string(1, static_cast<char>('a' + expected)));
+                       "snake letters must run from a without gaps; missing ",
+                       std::string(1, static_cast<char>('a' + expected)));
             return;
         }
         ++expected;
@@ -289,15 +296,17 @@ void read_options(const std::vector<SourceLine>& lines, std::size_t at, Puzzle& 
         const auto words = split_words(lines[at].text);
         if (words.empty())
             continue;
+        if (words[0] == "idea:")
+            continue; // the designer's note for the level list, not part of the board
         if (words[0] != "two-headed:") {
-            faults.add(lines[at].line, "unknown line \"" + std::string(lines[at].text) + "\"");
+            faults.add(lines[at].line, "unknown line \"", std::string(lines[at].text), "\"");
             return;
         }
         for (std::size_t i = 1; i < words.size(); ++i) {
             const auto word = words[i];
             const int index = word.size() == 1 && is_head(word[0]) ? head_index(word[0]) : -1;
             if (index < 0 || index >= static_cast<int>(puzzle.snakes.size())) {
-                faults.add(lines[at].line, "\"" + std::string(word) + "\" names no snake");
+                faults.add(lines[at].line, "\"", std::string(word), "\" names no snake");
                 return;
             }
             puzzle.snakes[index].two_headed = true;
@@ -327,13 +336,13 @@ void read_cells(const Layers& layers, Puzzle& puzzle, Faults& faults) {
                 puzzle.items.push_back({item == '+' ? ItemKind::Grow : ItemKind::Shrink, p});
             const unsigned line = layers.row_lines[y];
             if (ground == '#' && (item != '.' || layers.at(kSnakes, x, y) != '.'))
-                faults.add(line, "something lies on the wall at " + cell_text(x, y));
+                faults.add(line, "something lies on the wall at ", cell_text(x, y));
             if (ground == '#' && mark == 'E')
-                faults.add(line, "the exit at " + cell_text(x, y) + " is a wall");
+                faults.add(line, "the exit at ", cell_text(x, y), " is a wall");
         }
     if (exits != 1)
-        faults.add(layers.row_lines[layers.height - 1],
-                   "the board needs exactly one exit, found " + std::to_string(exits));
+        faults.add(layers.row_lines[layers.height - 1], "the board needs exactly one exit, found ",
+                   std::to_string(exits));
 }
 
 } // namespace
@@ -352,7 +361,7 @@ BoardParse parse_board(const BoardText& text) {
     puzzle.height = static_cast<std::uint8_t>(layers.height);
     puzzle.setting = text.setting;
     if (text.setting >= kSettings)
-        faults.add(text.line, "setting " + std::to_string(text.setting) + " is not 0 to 4");
+        faults.add(text.line, "setting ", std::to_string(text.setting), " is not 0 to 4");
     read_cells(layers, puzzle, faults);
     std::vector<unsigned> head_lines;
     if (!faults.any())
@@ -369,13 +378,29 @@ BoardParse parse_board(const BoardText& text) {
             if (puzzle.snakes[i].companion)
                 for (const Pos p : puzzle.snakes[i].cells)
                     if (layers.at(kGround, p.x, p.y) == '~')
-                        faults.add(layers.row_lines[p.y],
-                                   "companion " + std::string(1, static_cast<char>('a' + i)) +
-                                       " starts in water at " + cell_text(p.x, p.y));
+                        faults.add(layers.row_lines[p.y], "companion ",
+                                   std::string(1, static_cast<char>('a' + i)),
+                                   " starts in water at ", cell_text(p.x, p.y));
     }
     if (faults.any())
         return {std::nullopt, faults.message()};
     return {Level{text.id, std::move(puzzle)}, {}};
+}
+
+std::string_view board_idea(const BoardText& text) {
+    for (const SourceLine& line : split_lines(text.picture, text.line)) {
+        auto rest = line.text;
+        const auto start = rest.find_first_not_of(" \t");
+        if (start == std::string_view::npos)
+            continue;
+        rest.remove_prefix(start);
+        if (rest.starts_with("idea:")) {
+            rest.remove_prefix(5);
+            const auto first = rest.find_first_not_of(' ');
+            return first == std::string_view::npos ? std::string_view() : rest.substr(first);
+        }
+    }
+    return {};
 }
 
 Level parse_board_or_die(const BoardText& text) {

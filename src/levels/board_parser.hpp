@@ -18,6 +18,9 @@ struct BoardParse {
 
 BoardParse parse_board(const BoardText& text);
 
+// The designer's one-line note on the level's key idea (the "idea:" line), or empty.
+std::string_view board_idea(const BoardText& text);
+
 // The start-up path: a malformed definition ends the program with the parse error.
 Level parse_board_or_die(const BoardText& text);
 

@@ -30,7 +30,8 @@
 // companion. Following the arrows backwards from a head gives the cells in
 // order, which stays unambiguous when a coiled snake touches itself. After the
 // rows, an optional line "two-headed:" lists the letters of the two-headed
-// snakes.
+// snakes, and an optional line "idea:" gives the designer's one-line note on
+// the level's key idea, which the level list in the documentation shows.
 
 #include <cstdint>
 #include <source_location>

@@ -5,6 +5,8 @@
 #include "levels/board_text.hpp"
 
 #include <span>
+#include <string_view>
+#include <vector>
 
 namespace coilwend {
 
@@ -15,5 +17,10 @@ std::span<const BoardText> setting3_boards(); // two-headed snakes
 std::span<const BoardText> setting4_boards(); // targets
 std::span<const BoardText> unplaced_boards(); // built but never offered
 std::span<const BoardText> reunion_board();   // the final level
+
+// Every picture of every area, in no particular order.
+std::vector<const BoardText*> all_boards();
+// The picture of one level, or null.
+const BoardText* find_board_text(std::string_view id);
 
 } // namespace coilwend

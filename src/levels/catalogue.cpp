@@ -28,6 +28,23 @@ std::vector<Level> build_definitions() {
 
 } // namespace
 
+std::vector<const BoardText*> all_boards() {
+    std::vector<const BoardText*> texts;
+    for (const auto area :
+         {setting0_boards(), setting1_boards(), setting2_boards(), setting3_boards(),
+          setting4_boards(), unplaced_boards(), reunion_board()})
+        for (const BoardText& text : area)
+            texts.push_back(&text);
+    return texts;
+}
+
+const BoardText* find_board_text(std::string_view id) {
+    for (const BoardText* text : all_boards())
+        if (text->id == id)
+            return text;
+    return nullptr;
+}
+
 const std::vector<Level>& level_definitions() {
     static const std::vector<Level> levels = build_definitions();
     return levels;
