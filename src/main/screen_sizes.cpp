@@ -17,7 +17,7 @@ ScreenSizes read_screen_sizes(SDL_Window* window) {
     int drawable_width = 0;
     int drawable_height = 0;
     SDL_GL_GetDrawableSize(window, &drawable_width, &drawable_height);
-    set_drawable_size({non_negative(drawable_width), non_negative(drawable_height)});
+    set_drawable_size(non_negative(drawable_width), non_negative(drawable_height));
     int window_width = 0;
     int window_height = 0;
     SDL_GetWindowSize(window, &window_width, &window_height);
