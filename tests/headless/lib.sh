@@ -64,7 +64,10 @@ start_display() {
 
 # start_game [arguments...]: runs the game in the background, output to GAME_OUT.
 start_game() {
-    "$GAME" "$@" >"$GAME_OUT" 2>&1 </dev/null &
+    # Emptied here, not by the background redirection, so no check can read
+    # the previous run's output.
+    : >"$GAME_OUT"
+    "$GAME" "$@" >>"$GAME_OUT" 2>&1 </dev/null &
     GAME_PID=$!
 }
 
