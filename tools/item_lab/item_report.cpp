@@ -4,9 +4,20 @@
 
 namespace coilwend {
 
+namespace {
+
+// A move can only be tried by a snake that is still on the board.
+bool can_try(const Puzzle& puzzle, const SolverMove& m) {
+    return m.snake < puzzle.snakes.size() && !puzzle.snakes[m.snake].cells.empty();
+}
+
+} // namespace
+
 std::vector<Puzzle> replay(const Puzzle& start, const std::vector<SolverMove>& moves) {
     std::vector<Puzzle> positions{start};
     for (const SolverMove& m : moves) {
+        if (!can_try(positions.back(), m))
+            break;
         auto next = apply_move(positions.back(), m.snake, m.front, m.direction);
         if (!next)
             break; // a sequence that stops being legal ends where it stopped
@@ -20,6 +31,8 @@ std::vector<EatenOnTheWay> items_eaten(const Puzzle& start, const std::vector<So
     Puzzle at = start;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const SolverMove& m = moves[i];
+        if (!can_try(at, m))
+            break;
         const Pos lead = leading_cell(at.snakes[m.snake], m.front);
         const Item* under = item_at(at, lead);
         const std::optional<Item> item = under ? std::optional<Item>(*under) : std::nullopt;

@@ -8,7 +8,7 @@
 //   coilwend-item-lab FILE --only ID --search [--steps N] [--seed N] [--keep N]
 //                     [--min-moves N] [--max-moves N] [--max-walls N]
 //                     [--restarts N] [--items-free] [--keep-kinds] [--eat-all]
-//                     [--eater LETTER]... [--water]
+//                     [--eater LETTER]... [--vanish LETTER]... [--water]
 //       proposes variations of one draft, best first, as pictures to paste
 //
 // --trace draws every position of the shortest solution.
@@ -35,11 +35,13 @@ using namespace coilwend;
 namespace {
 
 int usage() {
-    std::cerr << "usage: coilwend-item-lab FILE [--only ID] [--trace] [--setting S]\n"
-                 "       coilwend-item-lab --level ID [--trace]\n"
-                 "       coilwend-item-lab FILE --only ID --search [--steps N] [--seed N] "
-                 "[--keep N] [--min-moves N] [--max-moves N] [--max-walls N] [--restarts N] "
-                 "[--items-free] [--keep-kinds] [--eat-all] [--eater LETTER]... [--water]\n";
+    std::cerr
+        << "usage: coilwend-item-lab FILE [--only ID] [--trace] [--setting S]\n"
+           "       coilwend-item-lab --level ID [--trace]\n"
+           "       coilwend-item-lab FILE --only ID --search [--steps N] [--seed N] "
+           "[--keep N] [--min-moves N] [--max-moves N] [--max-walls N] [--restarts N] "
+           "[--items-free] [--keep-kinds] [--eat-all] [--eater LETTER]... [--vanish LETTER]... "
+           "[--water]\n";
     return 2;
 }
 
@@ -165,6 +167,8 @@ int main(int argc, char** argv) {
             run.seed = number(value);
         else if (option == "--eater")
             goals.eaters.push_back(static_cast<std::size_t>(std::tolower(value[0]) - 'a'));
+        else if (option == "--vanish")
+            goals.vanishers.push_back(static_cast<std::size_t>(std::tolower(value[0]) - 'a'));
         else if (option == "--restarts")
             run.restarts = number(value);
         else if (option == "--keep")

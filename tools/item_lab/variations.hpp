@@ -27,6 +27,8 @@ struct VariationGoals {
     SolutionEatsAll solution_eats_all = SolutionEatsAll::No;
     // Snakes that must eat at least one item in the shortest solution.
     std::vector<std::size_t> eaters;
+    // Snakes that must have left the board by the end of the shortest solution.
+    std::vector<std::size_t> vanishers;
     std::size_t max_positions = 2'000'000;
 };
 
