@@ -142,7 +142,10 @@ Puzzle mutate(const Puzzle& from, const SearchShape& shape, Rng& rng) {
     Puzzle p = from;
     for (int attempt = 0; attempt < 20; ++attempt) {
         p = from;
-        switch (pick(rng, 7)) {
+        const std::size_t kind = pick(rng, 7);
+        if (shape.changes.find("weiatsm"[kind]) == std::string::npos)
+            continue;
+        switch (kind) {
         case 0: { // add or remove a wall
             const Pos c = random_cell(p, rng);
             if (contains(shape.fixed_walls, c))
@@ -206,6 +209,17 @@ Puzzle mutate(const Puzzle& from, const SearchShape& shape, Rng& rng) {
     return from;
 }
 
+// The same board whatever order its lists were built in.
+Puzzle canonical(Puzzle p) {
+    auto by_cell = [](Pos a, Pos b) { return a.y != b.y ? a.y < b.y : a.x < b.x; };
+    std::sort(p.walls.begin(), p.walls.end(), by_cell);
+    std::sort(p.water.begin(), p.water.end(), by_cell);
+    std::sort(p.targets.begin(), p.targets.end(), by_cell);
+    std::sort(p.items.begin(), p.items.end(),
+              [&](const Item& a, const Item& b) { return by_cell(a.pos, b.pos); });
+    return p;
+}
+
 } // namespace
 
 double puzzle_score(const Puzzle& puzzle, const SolveReport& r, const SearchGoals& goals) {
@@ -233,7 +247,7 @@ std::vector<Candidate> search_boards(const SearchShape& shape, const SearchGoals
     Rng rng(run.seed);
     std::vector<Candidate> best;
     auto evaluate = [&](const Puzzle& p) {
-        Candidate c{p, solve(p, SolveLimits{goals.max_positions}), 0};
+        Candidate c{canonical(p), solve(p, SolveLimits{goals.max_positions}), 0};
         c.score = puzzle_score(p, c.report, goals);
         return c;
     };

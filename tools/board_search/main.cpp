@@ -4,19 +4,23 @@
 //                         [--two-headed 3] [--water N] [--grow N] [--shrink N] [--targets N]
 //                         [--setting S] [--min-moves N] [--max-moves N] [--restarts N]
 //                         [--steps N] [--keep N] [--seed N] [--from ID] [--reunion-walls]
+//                         [--from-picture FILE] [--changes weiatsm] [--max-positions N]
 //
 // Every proposal is printed as a board picture with its figures; a designer
 // looks at each one and keeps only a board with one key idea and real traps.
 
 #include "board_search.hpp"
 
+#include "levels/board_parser.hpp"
 #include "levels/board_writer.hpp"
 #include "levels/catalogue.hpp"
 #include "levels/solution_letters.hpp"
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -28,7 +32,8 @@ int usage() {
     std::cerr << "usage: coilwend-board-search --size WxH --snake LEN [--companion LEN] "
                  "[--two-headed LEN] [--walls N] [--max-walls N] [--water N] [--grow N] "
                  "[--shrink N] [--targets N] [--setting S] [--min-moves N] [--max-moves N] "
-                 "[--restarts N] [--steps N] [--keep N] [--seed N] [--from ID] [--reunion-walls]\n";
+                 "[--restarts N] [--steps N] [--keep N] [--seed N] [--from ID] [--reunion-walls] "
+                 "[--from-picture FILE] [--changes weiatsm] [--max-positions N]\n";
     return 2;
 }
 
@@ -92,6 +97,20 @@ int main(int argc, char** argv) {
             run.keep = number(value);
         } else if (option == "--seed") {
             run.seed = number(value);
+        } else if (option == "--changes") {
+            shape.changes = value;
+        } else if (option == "--from-picture") {
+            std::ifstream in(value);
+            const std::string text((std::istreambuf_iterator<char>(in)), {});
+            const auto parsed = parse_board(BoardText{"draft.rs", "Draft", 0, text, value, 1});
+            if (!parsed.level) {
+                std::cerr << parsed.error << '\n';
+                return 1;
+            }
+            start = parsed.level->puzzle;
+            shape.max_walls = std::max(shape.max_walls, start->walls.size());
+        } else if (option == "--max-positions") {
+            goals.max_positions = number(value);
         } else if (option == "--from") {
             start = find_level(value).puzzle;
             shape.max_walls = std::max(shape.max_walls, start->walls.size() + 2);
