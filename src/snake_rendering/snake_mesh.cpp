@@ -18,7 +18,7 @@ constexpr int kRing = 12; // vertices per ring
 constexpr float kPi = 3.14159265358979f;
 constexpr float kFlatten = 0.7f;       // height of the cross-section relative to its width
 constexpr float kNormalSpread = 0.75f; // pushes a facet's normals apart so it reads as a facet
-constexpr float kJawAngle = 1.0f;      // radians the upper jaw lifts when fully open
+constexpr float kJawAngle = 1.1f;      // radians the upper jaw lifts when fully open
 constexpr Rgb kMouthColour{214, 166, 171};
 
 using Bary = std::array<std::uint8_t, 3>;
@@ -60,11 +60,17 @@ void put(std::vector<FacetVertex>& out, Vec3 p, Vec3 n, Rgb colour, Bary bary) {
     out.push_back(v);
 }
 
+// normalize, inlined: this runs for every vertex of every animated frame.
+inline Vec3 unit(Vec3 v) {
+    const float squared = v.x * v.x + v.y * v.y + v.z * v.z;
+    return squared > 0 ? v * (1 / std::sqrt(squared)) : v;
+}
+
 void smooth_triangle(std::vector<FacetVertex>& out, const RingVertex& a, const RingVertex& b,
                      const RingVertex& c, Rgb colour, Bary ba = kNoEdges, Bary bb = kNoEdges,
                      Bary bc = kNoEdges) {
     const Vec3 mean = (a.normal + b.normal + c.normal) * (1.0f / 3);
-    const auto spread = [&](Vec3 n) { return normalize(n + (n - mean) * kNormalSpread); };
+    const auto spread = [&](Vec3 n) { return unit(n + (n - mean) * kNormalSpread); };
     put(out, a.position, spread(a.normal), colour, ba);
     put(out, b.position, spread(b.normal), colour, bb);
     put(out, c.position, spread(c.normal), colour, bc);
@@ -78,7 +84,9 @@ void scale_triangles(std::vector<FacetVertex>& out, const RingVertex& A, const R
 }
 
 void flat_triangle(std::vector<FacetVertex>& out, Vec3 a, Vec3 b, Vec3 c, Rgb colour) {
-    const Vec3 n = normalize(cross(b - a, c - a));
+    // A collapsed triangle covers no pixels but still gets a usable normal.
+    const Vec3 face = cross(b - a, c - a);
+    const Vec3 n = dot(face, face) > 1e-20f ? normalize(face) : Vec3{0, 0, 1};
     put(out, a, n, colour, kNoEdges);
     put(out, b, n, colour, kNoEdges);
     put(out, c, n, colour, kNoEdges);
@@ -101,13 +109,28 @@ float ring_angle(float sample, int k) {
 
 // The cross-section is flattened to 0.7 of its width and lifted by 0.7 r so
 // that the body rests on the floor.
-RingVertex ring_vertex(const Sample& s, float theta, float push = 0) {
+RingVertex ring_vertex(const Sample& s, float sine, float cosine, float push = 0) {
     const float r = s.radius;
-    const Vec3 offset =
-        s.frame.up * (kFlatten * r * std::sin(theta)) + s.frame.side * (r * std::cos(theta));
-    const Vec3 normal = normalize(offset);
+    const Vec3 offset = s.frame.up * (kFlatten * r * sine) + s.frame.side * (r * cosine);
+    const Vec3 normal = unit(offset);
     return {s.frame.centre + offset + s.frame.up * (kFlatten * r) + normal * push, normal};
 }
+
+RingVertex ring_vertex_at(const Sample& s, float theta, float push = 0) {
+    return ring_vertex(s, std::sin(theta), std::cos(theta), push);
+}
+
+// Rings at whole samples have their vertices at multiples of pi/12.
+struct AngleTable {
+    std::array<float, 24> sine{}, cosine{};
+    AngleTable() {
+        for (int i = 0; i < 24; ++i) {
+            sine[i] = std::sin(static_cast<float>(i) * kPi / 12);
+            cosine[i] = std::cos(static_cast<float>(i) * kPi / 12);
+        }
+    }
+};
+const AngleTable kAngles;
 
 Vec3 ring_centre(const Sample& s) {
     return s.frame.centre + s.frame.up * (kFlatten * s.radius);
@@ -116,7 +139,7 @@ Vec3 ring_centre(const Sample& s) {
 // --- Jaws ------------------------------------------------------------------
 
 // A head reaching for food opens its mouth: the upper half of the head turns
-// up about a hinge across the back of the head, uncovering the mouth band.
+// up about a hinge at the back of the head, uncovering the mouth band.
 // Seen from the board camera this reads better than stretching the end ring.
 struct Jaw {
     Vec3 pivot;
@@ -137,8 +160,8 @@ Jaw jaw_at(const Sample& hinge, int direction) {
     return {ring_centre(hinge), hinge.frame.side * static_cast<float>(direction), kJawAngle};
 }
 
-bool upper_half(float theta) {
-    return std::sin(theta) > 0.05f;
+bool upper_half(float sine) {
+    return sine > 0.05f;
 }
 
 struct Builder {
@@ -152,14 +175,14 @@ struct Builder {
 
     RingVertex& ring(int a, int k) { return rings[a * kRing + (k % kRing)]; }
 
-    const Jaw& jaw_for(int a) const { return a >= n / 2 ? head_jaw : tail_jaw; }
+    const Jaw& jaw_for(int a) const { return a >= n - 4 ? head_jaw : tail_jaw; }
 
     void make_ring(int a) {
         const Sample& s = samples[a];
         for (int k = 0; k < kRing; ++k) {
-            const float theta = ring_angle(static_cast<float>(a), k);
-            RingVertex v = ring_vertex(s, theta);
-            if (s.opening > 0 && upper_half(theta))
+            const int step = (2 * k + a) % 24; // the ring angle in twelfths of pi
+            RingVertex v = ring_vertex(s, kAngles.sine[step], kAngles.cosine[step]);
+            if (s.opening > 0 && upper_half(kAngles.sine[step]))
                 v = jaw_for(a).lift(v, s.opening);
             ring(a, k) = v;
         }
@@ -233,7 +256,7 @@ struct Builder {
             // The last sub-step meets the body's ring unchanged.
             const float push = i == kSteps - 1 ? 0.0f : i % 3 == 0 ? rib : rib / 2;
             for (int k = 0; k < kRing; ++k)
-                sub[i][k] = ring_vertex(s, ring_angle(a, k), push);
+                sub[i][k] = ring_vertex_at(s, ring_angle(a, k), push);
         }
         for (int k = 0; k < kRing; ++k)
             sub[kSteps][k] = ring(5, k);
@@ -268,8 +291,8 @@ struct Builder {
         for (int k = 0; k < kRing; ++k) {
             // The rim is rebuilt closed; the jaw then lifts both rings alike.
             const float theta = ring_angle(a, k);
-            upper[k] = upper_half(theta);
-            rim[k] = jaw ? ring_vertex(at, theta) : end[k];
+            upper[k] = upper_half(std::sin(theta));
+            rim[k] = jaw ? ring_vertex_at(at, theta) : end[k];
             middle[k] = {centre + (rim[k].position - centre) * c + forward * (length * s),
                          normalize(rim[k].normal * c + forward * s)};
             if (jaw && upper[k] && at.opening > 0) {
@@ -344,8 +367,12 @@ void build_snake_with_skin(const Snake& snake, std::uint8_t skin, const Puzzle& 
         Sample& s = space.samples[a];
         s.frame = snake_curve(snake, static_cast<float>(a), reach, animation);
         s.radius = radius_profile(a, n, heads) + bulge(snake, puzzle, a, p);
-        // The jaw spans the head from behind the eyes to the snout.
-        s.opening = a >= n - 4 ? head : a <= 4 ? tail : 0.0f;
+        // The jaw spans the head from behind the eyes to the snout; the rings
+        // near the hinge turn less, so the top of the head does not fold.
+        constexpr float kJawShare[3] = {0.35f, 0.75f, 1.0f};
+        s.opening = a >= n - 4 ? head * kJawShare[std::min(a - (n - 4), 2)]
+                    : a <= 4   ? tail * kJawShare[std::min(4 - a, 2)]
+                               : 0.0f;
     }
 
     Builder build{out,

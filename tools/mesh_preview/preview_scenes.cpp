@@ -166,6 +166,12 @@ std::vector<Scene> preview_scenes() {
         scenes.push_back(std::move(s));
     }
     {
+        Scene s = board("closeup_turns", 4, 3, 0);
+        add(s, snake_of({{0, 0}, {1, 0}, {1, 1}, {2, 1}, {2, 2}, {3, 2}}), {}, 1);
+        add(s, snake_of({{3, 0}, {3, 1}, {2, 0}}), {}, 3);
+        scenes.push_back(std::move(s));
+    }
+    {
         Scene s = board("closeup_grow", 3, 3, 0);
         add(s, snake_of({{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}}),
             step(-0.5f, {0, 0}, ItemKind::Grow));
