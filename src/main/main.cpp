@@ -4,6 +4,7 @@
 #include "game/log.hpp"
 #include "graphics/gl_context_info.hpp"
 #include "graphics/gl_functions.hpp"
+#include "levels/catalogue.hpp"
 #include "main/audio_setup.hpp"
 #include "main/command_line.hpp"
 #include "main/controllers.hpp"
@@ -17,6 +18,7 @@
 #include "main/sdl_handles.hpp"
 #include "main/startup_settings.hpp"
 #include "main/version.hpp"
+#include "overworld/game.hpp"
 
 #include <SDL.h>
 
@@ -50,6 +52,9 @@ int run_game(std::span<const char* const> arguments) {
     set_log_file(prefs + "log");
     log_line("Hello!");
     log_line("Version " + std::string(game_version()));
+    // The level definitions are compiled in; building them now means a
+    // broken one stops the game before any window opens.
+    level_definitions();
 
     const GlDiagnostics diagnostics =
         wants_opengl_debug(arguments) ? GlDiagnostics::Verbose : GlDiagnostics::Quiet;
@@ -67,11 +72,12 @@ int run_game(std::span<const char* const> arguments) {
     load_startup_settings(prefs);
     read_system_framebuffer();
     const OpenControllers controllers = open_game_controllers();
+    Game game;
 
     if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)
         fatal_sdl("Couldn't get timer");
     EventPump pump;
-    run_main_loop(window.get(), pump);
+    run_main_loop(window.get(), pump, game);
     return 0;
 }
 
