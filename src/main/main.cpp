@@ -2,8 +2,7 @@
 // the reverse order as the owning handles go out of scope.
 
 #include "game/log.hpp"
-#include "graphics/gl_context_info.hpp"
-#include "graphics/gl_functions.hpp"
+#include "graphics/shader_build.hpp"
 #include "levels/catalogue.hpp"
 #include "main/audio_setup.hpp"
 #include "main/command_line.hpp"
@@ -37,13 +36,6 @@ std::string preferences_dir() {
     return dir;
 }
 
-// The window framebuffer's name: 0 on most platforms, but not all.
-void read_system_framebuffer() {
-    GLint framebuffer = 0;
-    gl.GetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
-    set_system_framebuffer(static_cast<std::uint32_t>(framebuffer));
-}
-
 int run_game(std::span<const char* const> arguments) {
     // The message box goes in before anything can fail, so that even a
     // missing preferences directory reaches the player.
@@ -70,6 +62,7 @@ int run_game(std::span<const char* const> arguments) {
     const GlContextHandle context = create_gl_context(window.get(), diagnostics);
     const auto mixer = open_audio();
     load_startup_settings(prefs);
+    apply_fixed_gl_state();
     read_system_framebuffer();
     const OpenControllers controllers = open_game_controllers();
     Game game;
