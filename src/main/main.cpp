@@ -1,6 +1,83 @@
-// Placeholder entry point until the application shell lands.
+// The entry point: start-up in a fixed order, the main loop, and shutdown in
+// the reverse order as the owning handles go out of scope.
+
 #include "game/log.hpp"
-int main() {
-    coilwend::log_line("Hello!");
+#include "graphics/gl_context_info.hpp"
+#include "graphics/gl_functions.hpp"
+#include "main/audio_setup.hpp"
+#include "main/command_line.hpp"
+#include "main/controllers.hpp"
+#include "main/event_pump.hpp"
+#include "main/game_window.hpp"
+#include "main/gl_attributes.hpp"
+#include "main/gl_context_setup.hpp"
+#include "main/main_loop.hpp"
+#include "main/panic_box.hpp"
+#include "main/sdl_error.hpp"
+#include "main/sdl_handles.hpp"
+#include "main/startup_settings.hpp"
+#include "main/version.hpp"
+
+#include <SDL.h>
+
+#include <span>
+#include <string>
+
+namespace coilwend {
+namespace {
+
+std::string preferences_dir() {
+    char* path = SDL_GetPrefPath("kesp", "coilwend");
+    if (path == nullptr)
+        fatal("bad pref_path");
+    std::string dir(path);
+    SDL_free(path);
+    return dir;
+}
+
+// The window framebuffer's name: 0 on most platforms, but not all.
+void read_system_framebuffer() {
+    GLint framebuffer = 0;
+    gl.GetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
+    set_system_framebuffer(static_cast<std::uint32_t>(framebuffer));
+}
+
+int run_game(std::span<const char* const> arguments) {
+    // The message box goes in before anything can fail, so that even a
+    // missing preferences directory reaches the player.
+    install_panic_box();
+    const std::string prefs = preferences_dir();
+    set_log_file(prefs + "log");
+    log_line("Hello!");
+    log_line("Version " + std::string(game_version()));
+
+    const GlDiagnostics diagnostics =
+        wants_opengl_debug(arguments) ? GlDiagnostics::Verbose : GlDiagnostics::Quiet;
+
+    if (SDL_Init(0) != 0)
+        fatal_sdl("Couldn't get sdl context");
+    const SdlLibrary sdl;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        fatal_sdl("Couldn't get video subsystem");
+
+    request_initial_gl_attributes();
+    const WindowHandle window = create_game_window();
+    const GlContextHandle context = create_gl_context(window.get(), diagnostics);
+    const auto mixer = open_audio();
+    load_startup_settings(prefs);
+    read_system_framebuffer();
+    const OpenControllers controllers = open_game_controllers();
+
+    if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)
+        fatal_sdl("Couldn't get timer");
+    EventPump pump;
+    run_main_loop(window.get(), pump);
     return 0;
+}
+
+} // namespace
+} // namespace coilwend
+
+int main(int argc, char** argv) {
+    return coilwend::run_game({argv, static_cast<std::size_t>(argc)});
 }
