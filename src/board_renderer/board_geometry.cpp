@@ -49,9 +49,7 @@ FloorPalette cell_palette(const Puzzle& puzzle, Pos cell) {
     if (is_reunion(puzzle))
         if (const auto region = reunion_floor_palette(puzzle, cell))
             return *region;
-    const bool water =
-        std::find(puzzle.water.begin(), puzzle.water.end(), cell) != puzzle.water.end();
-    return water ? FloorPalette::Water : palette_for_setting(puzzle.setting);
+    return is_water(puzzle, cell) ? FloorPalette::Water : palette_for_setting(puzzle.setting);
 }
 
 } // namespace

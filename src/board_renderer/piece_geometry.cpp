@@ -81,8 +81,7 @@ void add_item(std::vector<MeshVertex>& out, const Item& item) {
 }
 
 float target_cover(const Puzzle& puzzle, const BoardAnimation& animation, Pos target) {
-    const auto item_here = [target](const Item& item) { return item.pos == target; };
-    if (std::any_of(puzzle.items.begin(), puzzle.items.end(), item_here))
+    if (item_at(puzzle, target))
         return 1;
     const bool stepping = animation.kind == MoveEventKind::Step;
     const float p = animation.progress;

@@ -3,6 +3,7 @@
 // scenery looks the same on every build.
 
 #include "game/geometry.hpp"
+#include "game/level_play.hpp"
 
 #include <cstdint>
 
@@ -17,10 +18,7 @@ class CellRandom {
 
     // The next xorshift64* output as a float in [0, 1).
     float next() {
-        state_ ^= state_ >> 12;
-        state_ ^= state_ << 25;
-        state_ ^= state_ >> 27;
-        const std::uint64_t output = state_ * 0x2545F4914F6CDD1DULL;
+        const std::uint64_t output = xorshift64star(state_);
         // 2^-64; the conversion may round up to 1.0, which callers never see
         // because values that close to 1 are pulled back below it.
         const float value = static_cast<float>(output) * 0x1p-64f;
