@@ -65,7 +65,9 @@ Vec3 pointer_on_board(const BoardCamera& camera, float px, float py) {
 Pos pointer_cell(const BoardCamera& camera, float px, float py) {
     const Vec3 p = pointer_on_board(camera, px, py);
     // Clamped first so a pointer far off the board cannot overflow the conversion.
-    auto to_cell = [](float v) { return wrap8(static_cast<int>(std::round(std::clamp(v, -1e6f, 1e6f)))); };
+    auto to_cell = [](float v) {
+        return wrap8(static_cast<int>(std::round(std::clamp(v, -1e6f, 1e6f))));
+    };
     return {to_cell(p.x), to_cell(p.y)};
 }
 

@@ -18,10 +18,16 @@ struct Direction {
     friend bool operator==(const Direction&, const Direction&) = default;
 };
 
-inline std::int8_t wrap8(int value) { return static_cast<std::int8_t>(static_cast<std::uint8_t>(value)); }
+inline std::int8_t wrap8(int value) {
+    return static_cast<std::int8_t>(static_cast<std::uint8_t>(value));
+}
 
-inline Pos step(Pos p, Direction d) { return {wrap8(p.x + d.dx), wrap8(p.y + d.dy)}; }
-inline Direction difference(Pos to, Pos from) { return {wrap8(to.x - from.x), wrap8(to.y - from.y)}; }
+inline Pos step(Pos p, Direction d) {
+    return {wrap8(p.x + d.dx), wrap8(p.y + d.dy)};
+}
+inline Direction difference(Pos to, Pos from) {
+    return {wrap8(to.x - from.x), wrap8(to.y - from.y)};
+}
 
 // |dx| + |dy| in wrapping byte arithmetic, as the move rules measure it.
 inline std::int8_t manhattan8(Direction d) {
@@ -29,7 +35,9 @@ inline std::int8_t manhattan8(Direction d) {
     return wrap8(abs8(d.dx) + abs8(d.dy));
 }
 
-inline bool are_neighbours(Pos a, Pos b) { return manhattan8(difference(a, b)) == 1; }
+inline bool are_neighbours(Pos a, Pos b) {
+    return manhattan8(difference(a, b)) == 1;
+}
 
 // Direction packed into 16 bits: dx in the low byte, dy in the high byte.
 inline std::uint16_t pack(Direction d) {

@@ -21,18 +21,18 @@ struct BumpMemory {
 };
 
 struct LevelPlay {
-    std::vector<HistoryEntry> history;      // never empty; [0] is the start, back() the current puzzle
-    const BoardCamera* camera = nullptr;    // the board renderer's view, read by pointer steering
-    std::optional<Selection> selection;     // the snake end that moves act on
-    std::deque<MoveEvent> events;           // animations waiting for the renderer
-    std::uint64_t random = 1;               // xorshift64* state for movement sounds
-    std::optional<std::uint32_t> stuck;     // pulse phase while no snake can move
-    std::uint32_t repeat_active = 0;        // non-zero while a held command repeats
-    std::uint32_t repeat_countdown = 0;     // passes left before the next repeat
-    std::uint8_t repeat_command = 0;        // the held command code
-    std::optional<BumpMemory> last_bump;    // direction of the last blocked move
-    std::optional<Pos> press_cell;          // where the pointer went down
-    SoundCues* sounds = nullptr;            // where cues go; none plays when null
+    std::vector<HistoryEntry> history;   // never empty; [0] is the start, back() the current puzzle
+    const BoardCamera* camera = nullptr; // the board renderer's view, read by pointer steering
+    std::optional<Selection> selection;  // the snake end that moves act on
+    std::deque<MoveEvent> events;        // animations waiting for the renderer
+    std::uint64_t random = 1;            // xorshift64* state for movement sounds
+    std::optional<std::uint32_t> stuck;  // pulse phase while no snake can move
+    std::uint32_t repeat_active = 0;     // non-zero while a held command repeats
+    std::uint32_t repeat_countdown = 0;  // passes left before the next repeat
+    std::uint8_t repeat_command = 0;     // the held command code
+    std::optional<BumpMemory> last_bump; // direction of the last blocked move
+    std::optional<Pos> press_cell;       // where the pointer went down
+    SoundCues* sounds = nullptr;         // where cues go; none plays when null
 
     const Puzzle& current() const;
     const Puzzle& start() const;

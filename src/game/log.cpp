@@ -26,7 +26,9 @@ std::string_view short_file(std::string_view file) {
 
 } // namespace
 
-void set_log_file(std::string path) { state().path = std::move(path); }
+void set_log_file(std::string path) {
+    state().path = std::move(path);
+}
 
 void log_line(std::string_view message, LogLevel level) {
     if (level == LogLevel::Off)
@@ -47,7 +49,9 @@ void log_line(std::string_view message, LogLevel level) {
     }
 }
 
-void set_panic_presenter(PanicPresenter presenter) { state().presenter = presenter; }
+void set_panic_presenter(PanicPresenter presenter) {
+    state().presenter = presenter;
+}
 
 std::string panic_text(std::string_view file, unsigned line, std::string_view message) {
     std::string text = "Panic at ";
@@ -64,6 +68,8 @@ void fatal(std::string_view message, std::source_location where) {
     log_line(text, LogLevel::Error);
     if (auto presenter = state().presenter)
         presenter(text);
+    else // tools and tests have no message box; standard error is where they look
+        std::fprintf(stderr, "%s\n", text.c_str());
     std::fflush(nullptr);
     std::_Exit(101);
 }

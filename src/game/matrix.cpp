@@ -8,7 +8,9 @@ Vec3 cross(Vec3 a, Vec3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-float length(Vec3 v) { return std::sqrt(dot(v, v)); }
+float length(Vec3 v) {
+    return std::sqrt(dot(v, v));
+}
 
 Vec3 normalize(Vec3 v) {
     const float l = length(v);

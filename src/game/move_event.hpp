@@ -29,11 +29,11 @@ struct MoveEvent {
     // Starts at +1 when the first cell leads, -1 when the last cell leads (Step,
     // Bump, Exit), 0 for Vanish and the intros, 1 for Leaving.
     float progress = 0.0f;
-    Pos trailing;                        // trailing cell before the move (Step, Bump, Vanish, Exit)
-    std::optional<ItemKind> eaten;       // item eaten by the move (Step, Exit)
+    Pos trailing;                  // trailing cell before the move (Step, Bump, Vanish, Exit)
+    std::optional<ItemKind> eaten; // item eaten by the move (Step, Exit)
     std::optional<ItemKind> item_on_lead; // item under the leading cell (Bump)
-    std::size_t snake = 0;               // the moved snake (Step, Bump, Vanish, Exit)
-    bool front = false;                  // the leading end of the move (Vanish)
+    std::size_t snake = 0;                // the moved snake (Step, Bump, Vanish, Exit)
+    bool front = false;                   // the leading end of the move (Vanish)
     // Bump: the cells the snake would have had. Vanish: the cells after a plain
     // step. Exit: the finishing snake's cells, ordered so the last one is on the exit.
     std::vector<Pos> cells;
@@ -44,7 +44,9 @@ struct MoveEvent {
     // The packed item under the leading cell of a bump: found flag in the low
     // byte, kind in the high byte.
     std::uint16_t packed_item_on_lead() const {
-        return item_on_lead ? static_cast<std::uint16_t>(1 | (static_cast<unsigned>(*item_on_lead) << 8)) : 0;
+        return item_on_lead
+                   ? static_cast<std::uint16_t>(1 | (static_cast<unsigned>(*item_on_lead) << 8))
+                   : 0;
     }
 };
 

@@ -21,7 +21,7 @@ struct Item {
 };
 
 struct Snake {
-    std::vector<Pos> cells; // from one end to the other; empty once it has left the board
+    std::vector<Pos> cells;  // from one end to the other; empty once it has left the board
     bool two_headed = false; // either end may lead
     bool companion = false;  // never counts for the exit and may not enter water
     friend bool operator==(const Snake&, const Snake&) = default;

@@ -1,0 +1,40 @@
+#pragma once
+// The program sets built once and kept for the process: one for the board,
+// one for the overworld, one for the user interface.
+
+#include "graphics/gl_functions.hpp"
+#include "graphics/shader_sources.hpp"
+
+namespace coilwend {
+
+// Compiles and links one program for the current dialect.
+GLuint build_program(ProgramId id);
+
+struct ScenePrograms {
+    GLuint mesh = 0;
+    GLuint pattern = 0;
+    GLuint facet = 0;
+    GLuint shadow = 0;
+    GLuint colour = 0;
+    GLuint textured = 0;
+};
+
+struct OverworldPrograms {
+    GLuint mesh = 0;
+    GLuint pattern = 0;
+    GLuint shadow = 0;
+    GLuint colour = 0;
+    GLuint point = 0;
+};
+
+struct UiPrograms {
+    GLuint textured = 0; // icons
+    GLuint glyph = 0;    // text from the glyph cache
+    GLuint flat = 0;     // panels
+};
+
+ScenePrograms build_scene_programs();
+OverworldPrograms build_overworld_programs();
+UiPrograms build_ui_programs();
+
+} // namespace coilwend

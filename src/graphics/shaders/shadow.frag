@@ -1,0 +1,3 @@
+// Depth only: the shadow framebuffer has no colour attachment.
+void main() {
+}

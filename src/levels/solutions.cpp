@@ -1,0 +1,119 @@
+// Written by `coilwend-solve --write-solutions`; regenerate rather than edit.
+
+#include "levels/solutions.hpp"
+
+#include <array>
+#include <utility>
+
+namespace coilwend {
+namespace {
+
+// clang-format off
+constexpr std::array<std::pair<std::string_view, std::string_view>, 94> kSolutions{{
+    {"1.rs", "NRDRUULLLLDDRRURDDRUUULLLDNUUU"},
+    {"10.rs", "UUUUURRRRRRRR"},
+    {"11.rs", "RRRRRR"},
+    {"12.rs", "NULLNULLNLLL"},
+    {"13.rs", "URRRRRRRRR"},
+    {"14.rs", "RR"},
+    {"15.rs", "RRRR"},
+    {"16.rs", "UUUUURRRRRRRRR"},
+    {"17.rs", "UURRRR"},
+    {"18.rs", "RR"},
+    {"19.rs", "UURRR"},
+    {"2.rs", "RRRRRRR"},
+    {"20.rs", "RRRRRRRR"},
+    {"21.rs", "UUURRRRRRR"},
+    {"22.rs", "RRRRRRRR"},
+    {"23.rs", "UUUUURRRR"},
+    {"24.rs", "UUUURRRRRRRRR"},
+    {"25.rs", "RRRRRRRRR"},
+    {"26.rs", "RR"},
+    {"27.rs", "UURRRRRR"},
+    {"28.rs", "UUUURR"},
+    {"29.rs", "RRRRR"},
+    {"3.rs", "URRR"},
+    {"30.rs", "UUURR"},
+    {"31.rs", "RRR"},
+    {"32.rs", "UUUUUURRRRRRRR"},
+    {"33.rs", "UURRRRRRR"},
+    {"34.rs", "RRRR"},
+    {"35.rs", "RRRR"},
+    {"36.rs", "UUUUURR"},
+    {"37.rs", "UUUUURRR"},
+    {"38.rs", "URR"},
+    {"39.rs", "UUUUURRRRRRR"},
+    {"4.rs", "UUURRR"},
+    {"40.rs", "UUURRRRRRRRR"},
+    {"41.rs", "UUUUUURRRRRRRRR"},
+    {"42.rs", "RRRRR"},
+    {"43.rs", "RR"},
+    {"45.rs", "UURR"},
+    {"46.rs", "UURRRRR"},
+    {"47.rs", "UUUURRR"},
+    {"48.rs", "UUUURRRR"},
+    {"5.rs", "RRRRRRRRR"},
+    {"50.rs", "UUURRRRRRRR"},
+    {"51.rs", "URRRRRR"},
+    {"52.rs", "UUUUUURRR"},
+    {"54.rs", "UURRRRRRRR"},
+    {"55.rs", "UUURRRRRR"},
+    {"56.rs", "RRRRRRRRR"},
+    {"57.rs", "URRRR"},
+    {"58.rs", "RRR"},
+    {"59.rs", "RRRR"},
+    {"6.rs", "RRRRRRRR"},
+    {"60.rs", "RRRR"},
+    {"61.rs", "RRRRRR"},
+    {"62.rs", "RRRRR"},
+    {"63.rs", "RRR"},
+    {"64.rs", "UUUUUURRRR"},
+    {"65.rs", "UUUURRRRRR"},
+    {"66.rs", "UUUURRRRRRR"},
+    {"67.rs", "UUURRRRR"},
+    {"68.rs", "RRRRRRR"},
+    {"69.rs", "UUUUUURRRRR"},
+    {"7.rs", "URRRRRRRR"},
+    {"70.rs", "RRRRRR"},
+    {"71.rs", "RRRRRRR"},
+    {"72.rs", "RRRRR"},
+    {"73.rs", "RRRRRRRR"},
+    {"74.rs", "UUURRRR"},
+    {"75.rs", "RRRRRR"},
+    {"76.rs", "UUUURRRRR"},
+    {"77.rs", "RRRRRRRRR"},
+    {"78.rs", "RR"},
+    {"79.rs", "RRRRR"},
+    {"8.rs", "UUUUUURRRRRRR"},
+    {"80.rs", "RRRRRRR"},
+    {"81.rs", "RRRRRRRR"},
+    {"82.rs", "UURRRRRRRRR"},
+    {"83.rs", "URRRRR"},
+    {"84.rs", "RRRRRR"},
+    {"85.rs", "RRRRRRRRR"},
+    {"86.rs", "UUUUUURR"},
+    {"87.rs", "URRRRRRR"},
+    {"88.rs", "RRR"},
+    {"89.rs", "UUULULL"},
+    {"9.rs", "RRR"},
+    {"90.rs", "UUUUURRRRRR"},
+    {"91.rs", "UUUUURRRRR"},
+    {"92.rs", "RR"},
+    {"93.rs", "UUUUUURRRRRR"},
+    {"p1.rs", "RRRRRRR"},
+    {"p2.rs", "RRR"},
+    {"p3.rs", "UUUURRRRRRRR"},
+    {"p5.rs", "RRRR"},
+}};
+// clang-format on
+
+} // namespace
+
+std::string_view stored_solution(std::string_view id) {
+    for (const auto& [level, letters] : kSolutions)
+        if (level == id)
+            return letters;
+    return {};
+}
+
+} // namespace coilwend

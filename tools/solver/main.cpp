@@ -1,0 +1,140 @@
+// coilwend-solve: proves every level of the catalogue solvable and measures it.
+//
+//   coilwend-solve                  one row per level
+//   coilwend-solve --json           the whole catalogue as JSON on standard output
+//   coilwend-solve --solution ID    the stored shortest solution of a level
+//   coilwend-solve --level ID       solve one level and show its figures
+//   coilwend-solve --write-solutions FILE --write-docs FILE
+//                                   regenerate the stored solutions and the level list
+
+#include "catalogue_json.hpp"
+#include "level_list.hpp"
+#include "solve_all.hpp"
+
+#include "levels/catalogue.hpp"
+#include "levels/solution_letters.hpp"
+#include "levels/solutions.hpp"
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+using namespace coilwend;
+
+namespace {
+
+constexpr unsigned kThreads = 2;
+
+int usage() {
+    std::cerr << "usage: coilwend-solve [--json | --solution ID | --level ID |\n"
+                 "                       --write-solutions FILE --write-docs FILE]\n";
+    return 2;
+}
+
+const Level* level_or_complain(std::string_view id) {
+    for (const Level& level : level_definitions())
+        if (level.id == id)
+            return &level;
+    std::cerr << "No level called " << id << '\n';
+    return nullptr;
+}
+
+void print_row(const Level& level, const SolveReport& r) {
+    std::printf("%-6s %-34s %2dx%d  %-10s %4s %10zu %10zu %8.3fs\n", std::string(level.id).c_str(),
+                std::string(level_title(level)).c_str(), level.puzzle.width, level.puzzle.height,
+                r.solvable ? "solvable" : (r.gave_up ? "too big" : "UNSOLVABLE"),
+                r.solvable ? std::to_string(r.moves.size()).c_str() : "-", r.reachable, r.dead,
+                r.seconds);
+}
+
+int table() {
+    const auto began = std::chrono::steady_clock::now();
+    const auto& levels = level_definitions();
+    const auto reports = solve_all(levels, kThreads);
+    std::printf("%-6s %-34s %5s  %-10s %4s %10s %10s %9s\n", "id", "title", "size", "status",
+                "moves", "reachable", "dead", "time");
+    bool all_solvable = true;
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        print_row(levels[i], reports[i]);
+        all_solvable = all_solvable && reports[i].solvable;
+    }
+    std::printf("total %.2fs\n",
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
+    return all_solvable ? 0 : 1;
+}
+
+int one_level(std::string_view id) {
+    const Level* level = level_or_complain(id);
+    if (!level)
+        return 1;
+    const SolveReport r = solve(level->puzzle);
+    print_row(*level, r);
+    std::printf("first moves: %zu, into dead positions: %zu\n", r.first_moves, r.first_moves_dead);
+    if (r.solvable)
+        std::printf("solution: %s\n", solution_letters(level->puzzle, r.moves).c_str());
+    return r.solvable ? 0 : 1;
+}
+
+int regenerate(const char* solutions_path, const char* docs_path) {
+    const auto began = std::chrono::steady_clock::now();
+    const auto reports = solve_all(level_definitions(), kThreads);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    for (std::size_t i = 0; i < reports.size(); ++i)
+        if (!reports[i].solvable)
+            std::cerr << "warning: " << level_definitions()[i].id << " is not solvable\n";
+    if (solutions_path) {
+        std::ofstream out(solutions_path);
+        write_solutions_source(out, reports);
+        if (!out) {
+            std::cerr << "Could not write " << solutions_path << '\n';
+            return 1;
+        }
+    }
+    if (docs_path) {
+        std::ofstream out(docs_path);
+        write_level_list(out, reports, seconds);
+        if (!out) {
+            std::cerr << "Could not write " << docs_path << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 1)
+        return table();
+    const std::string_view first = argv[1];
+    if (first == "--json" && argc == 2) {
+        write_catalogue_json(std::cout);
+        return std::cout ? 0 : 1;
+    }
+    if (first == "--solution" && argc == 3) {
+        if (!level_or_complain(argv[2]))
+            return 1;
+        std::cout << stored_solution(argv[2]) << '\n';
+        return 0;
+    }
+    if (first == "--level" && argc == 3)
+        return one_level(argv[2]);
+    const char* solutions_path = nullptr;
+    const char* docs_path = nullptr;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string_view option = argv[i];
+        if (option == "--write-solutions")
+            solutions_path = argv[i + 1];
+        else if (option == "--write-docs")
+            docs_path = argv[i + 1];
+        else
+            return usage();
+    }
+    if ((argc - 1) % 2 != 0 || (!solutions_path && !docs_path))
+        return usage();
+    return regenerate(solutions_path, docs_path);
+}
