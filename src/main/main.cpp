@@ -1,6 +1,82 @@
-// Placeholder entry point until the application shell lands.
+// The entry point: start-up in a fixed order, the main loop, and shutdown in
+// the reverse order as the owning handles go out of scope.
+
 #include "game/log.hpp"
-int main() {
-    coilwend::log_line("Hello!");
+#include "graphics/shader_build.hpp"
+#include "levels/catalogue.hpp"
+#include "main/audio_setup.hpp"
+#include "main/command_line.hpp"
+#include "main/controllers.hpp"
+#include "main/event_pump.hpp"
+#include "main/game_window.hpp"
+#include "main/gl_attributes.hpp"
+#include "main/gl_context_setup.hpp"
+#include "main/main_loop.hpp"
+#include "main/panic_box.hpp"
+#include "main/sdl_error.hpp"
+#include "main/sdl_handles.hpp"
+#include "main/startup_settings.hpp"
+#include "main/version.hpp"
+#include "overworld/game.hpp"
+
+#include <SDL.h>
+
+#include <span>
+#include <string>
+
+namespace coilwend {
+namespace {
+
+std::string preferences_dir() {
+    char* path = SDL_GetPrefPath("kesp", "coilwend");
+    if (path == nullptr)
+        fatal("bad pref_path");
+    std::string dir(path);
+    SDL_free(path);
+    return dir;
+}
+
+int run_game(std::span<const char* const> arguments) {
+    // The message box goes in before anything can fail, so that even a
+    // missing preferences directory reaches the player.
+    install_panic_box();
+    const std::string prefs = preferences_dir();
+    set_log_file(prefs + "log");
+    log_line("Hello!");
+    log_line("Version " + std::string(game_version()));
+    // The level definitions are compiled in; building them now means a
+    // broken one stops the game before any window opens.
+    level_definitions();
+
+    const GlDiagnostics diagnostics =
+        wants_opengl_debug(arguments) ? GlDiagnostics::Verbose : GlDiagnostics::Quiet;
+
+    if (SDL_Init(0) != 0)
+        fatal_sdl("Couldn't get sdl context");
+    const SdlLibrary sdl;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        fatal_sdl("Couldn't get video subsystem");
+
+    request_initial_gl_attributes();
+    const WindowHandle window = create_game_window();
+    const GlContextHandle context = create_gl_context(window.get(), diagnostics);
+    const auto mixer = open_audio();
+    load_startup_settings(prefs);
+    apply_fixed_gl_state();
+    read_system_framebuffer();
+    const OpenControllers controllers = open_game_controllers();
+    Game game;
+
+    if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)
+        fatal_sdl("Couldn't get timer");
+    EventPump pump;
+    run_main_loop(window.get(), pump, game);
     return 0;
+}
+
+} // namespace
+} // namespace coilwend
+
+int main(int argc, char** argv) {
+    return coilwend::run_game({argv, static_cast<std::size_t>(argc)});
 }

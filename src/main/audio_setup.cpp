@@ -1,0 +1,32 @@
+#include "main/audio_setup.hpp"
+
+#include "game/log.hpp"
+#include "main/sdl_error.hpp"
+
+#include <SDL_mixer.h>
+
+#include <string>
+
+namespace coilwend {
+
+MixerSession::~MixerSession() {
+    Mix_CloseAudio();
+    Mix_Quit();
+}
+
+std::unique_ptr<MixerSession> open_audio() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        fatal_sdl("Couldn't get audio subsystem");
+    constexpr int kWanted = MIX_INIT_OGG;
+    const int initialised = Mix_Init(kWanted);
+    if ((initialised & kWanted) != kWanted) {
+        // The game still runs, silently where it would play music.
+        SDL_SetError("Could not init: ogg");
+        log_line(SDL_GetError(), LogLevel::Error);
+    }
+    if (Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 1024) != 0)
+        fatal_sdl("Couldn't open audio");
+    return std::make_unique<MixerSession>();
+}
+
+} // namespace coilwend

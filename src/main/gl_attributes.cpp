@@ -1,0 +1,36 @@
+#include "main/gl_attributes.hpp"
+
+#include "main/sdl_error.hpp"
+
+#include <string>
+
+namespace coilwend {
+
+void set_gl_attribute(SDL_GLattr attribute, const char* name, int value) {
+    if (SDL_GL_SetAttribute(attribute, value) != 0)
+        fatal_sdl(std::string("couldn't set attribute ") + name);
+}
+
+void request_initial_gl_attributes() {
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_RED_SIZE, 8);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_GREEN_SIZE, 8);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_BLUE_SIZE, 8);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_ALPHA_SIZE, 8);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_MULTISAMPLEBUFFERS, 1);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_MULTISAMPLESAMPLES, 4);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_FRAMEBUFFER_SRGB_CAPABLE, 1);
+    // Without vertical sync the loop's own 16 ms pacing still holds the frame
+    // rate, so a refusal is not worth stopping for.
+    SDL_GL_SetSwapInterval(1);
+}
+
+void drop_multisampling_and_srgb() {
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_MULTISAMPLEBUFFERS, 0);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_MULTISAMPLESAMPLES, 0);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_FRAMEBUFFER_SRGB_CAPABLE, 0);
+}
+
+} // namespace coilwend

@@ -1,0 +1,19 @@
+#pragma once
+// The OpenGL context: up to six attempts with ever looser requests, then the
+// shader dialect and the GL entry points.
+
+#include "main/sdl_handles.hpp"
+
+#include <cstdint>
+
+namespace coilwend {
+
+// Verbose adds the "-opengl_debug" diagnostics to the log.
+enum class GlDiagnostics : std::uint8_t { Quiet, Verbose };
+
+// Creates the context, makes it current, logs its version, profile and the
+// video driver, records the shader dialect and loads the GL entry points.
+// Every failure stops the program.
+GlContextHandle create_gl_context(SDL_Window* window, GlDiagnostics diagnostics);
+
+} // namespace coilwend

@@ -1,0 +1,166 @@
+#include "main/main_loop.hpp"
+
+#include "game/log.hpp"
+#include "graphics/gl_functions.hpp"
+#include "main/input_device.hpp"
+#include "main/keymap.hpp"
+#include "main/level_input.hpp"
+#include "main/level_pointer.hpp"
+#include "main/screen_sizes.hpp"
+#include "main/sdl_input.hpp"
+#include "main/sound_switch.hpp"
+
+#include <SDL_mixer.h>
+
+#include <algorithm>
+
+namespace coilwend {
+namespace {
+
+// A pass takes at least this long; the sleep fills what is left of it.
+constexpr Uint32 kFrameMilliseconds = 16;
+
+struct LoopState {
+    bool running = true;
+    bool paused = false; // while the window is minimised
+    Uint32 last_frame_ticks = 0;
+    bool left_button_down = false;
+    int mouse_x = 0;
+    int mouse_y = 0;
+    ScreenSizes sizes;
+    StickPush stick;
+};
+
+void refresh_sizes(LoopState& loop, SDL_Window* window, Game& game) {
+    loop.sizes = read_screen_sizes(window);
+    game.set_window_size(loop.sizes.window_width, loop.sizes.window_height);
+}
+
+void handle_window_event(LoopState& loop, SDL_Window* window, Game& game,
+                         const SDL_WindowEvent& event) {
+    switch (event.event) {
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        refresh_sizes(loop, window, game);
+        break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        log_line("Paused!");
+        Mix_PauseMusic();
+        loop.paused = true;
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+        log_line("Unpaused!");
+        loop.paused = false;
+        if (!sound_muted())
+            Mix_ResumeMusic();
+        break;
+    default:
+        break;
+    }
+}
+
+// What every event gets whoever owns the input; false drops the event.
+bool handle_globally(LoopState& loop, SDL_Window* window, Game& game, const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        // The rest of this pass's events are still handled; the loop ends after it.
+        loop.running = false;
+        return true;
+    case SDL_WINDOWEVENT:
+        if (event.window.windowID == SDL_GetWindowID(window))
+            handle_window_event(loop, window, game, event.window);
+        return true;
+    case SDL_MOUSEBUTTONDOWN:
+        set_last_input_device(InputDevice::Mouse);
+        if (event.button.button == SDL_BUTTON_LEFT)
+            loop.left_button_down = true;
+        return true;
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT)
+            loop.left_button_down = false;
+        return true;
+    default:
+        if (const auto input = to_input_event(event))
+            return note_input(*input);
+        return true;
+    }
+}
+
+// Window coordinates can be negative while a drag leaves the window.
+std::uint32_t window_coordinate(Sint32 value) {
+    return static_cast<std::uint32_t>(std::max(value, 0));
+}
+
+// Level play: the pointer steers, keys and controller buttons become commands.
+void route_to_level(LoopState& loop, Game& game, LevelPlay& play, const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT)
+            pointer_pressed(play, window_coordinate(event.button.x),
+                            window_coordinate(event.button.y));
+        return;
+    case SDL_MOUSEMOTION:
+        if (loop.left_button_down)
+            pointer_dragged(play, window_coordinate(event.motion.x),
+                            window_coordinate(event.motion.y));
+        return;
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT)
+            pointer_released(play, window_coordinate(event.button.x),
+                             window_coordinate(event.button.y));
+        return;
+    default:
+        break;
+    }
+    if (const auto input = to_input_event(event)) {
+        const LevelAction action = level_action(play, loop.stick, *input, keymap());
+        if (apply_level_action(play, action) == LevelOutcome::Leave)
+            game.leave_level(LevelEnd::Abandoned);
+    }
+}
+
+// Each event goes to exactly one input owner: the played level, else the
+// overworld (which takes nothing while a scene transition runs).
+void route(LoopState& loop, Game& game, const SDL_Event& event) {
+    if (LevelPlay* play = game.level_play()) {
+        route_to_level(loop, game, *play, event);
+        return;
+    }
+    if (game.transition_running())
+        return;
+}
+
+void clear_frame() {
+    gl.ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    gl.ClearDepth(1.0);
+    gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void pace(LoopState& loop) {
+    const Uint32 elapsed = SDL_GetTicks() - loop.last_frame_ticks;
+    if (elapsed < kFrameMilliseconds)
+        SDL_Delay(kFrameMilliseconds - elapsed);
+    loop.last_frame_ticks = SDL_GetTicks();
+}
+
+} // namespace
+
+void run_main_loop(SDL_Window* window, EventPump& pump, Game& game) {
+    LoopState loop;
+    refresh_sizes(loop, window, game);
+    SDL_Event event;
+    while (loop.running) {
+        SDL_GetMouseState(&loop.mouse_x, &loop.mouse_y);
+        while (pump.poll(event)) {
+            if (handle_globally(loop, window, game, event))
+                route(loop, game, event);
+        }
+        clear_frame();
+        if (loop.running && !loop.paused) {
+            game.step();
+            SDL_GL_SwapWindow(window);
+        }
+        pace(loop);
+    }
+}
+
+} // namespace coilwend

@@ -1,0 +1,14 @@
+#pragma once
+// The main loop: one pass per frame of events, scene step, swap and pacing,
+// until the player quits.
+
+#include "main/event_pump.hpp"
+#include "overworld/game.hpp"
+
+#include <SDL.h>
+
+namespace coilwend {
+
+void run_main_loop(SDL_Window* window, EventPump& pump, Game& game);
+
+} // namespace coilwend

@@ -1,0 +1,10 @@
+#pragma once
+// The player's sound switch, process-wide: true while the sound is off. The
+// settings file stores it; the main loop reads it before resuming music.
+
+namespace coilwend {
+
+bool sound_muted();
+void set_sound_muted(bool muted);
+
+} // namespace coilwend
