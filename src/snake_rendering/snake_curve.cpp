@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 // Sections: cell lists before and after the step, control points and handles,
 // the Bézier segment, the ring frame.

@@ -51,13 +51,18 @@ Scratch& scratch() {
     return instance;
 }
 
-void put(std::vector<FacetVertex>& out, Vec3 p, Vec3 n, Rgb colour, Bary bary) {
-    FacetVertex v{};
+void set(FacetVertex& v, Vec3 p, Vec3 n, Rgb colour, Bary bary) {
     v.position[0] = p.x, v.position[1] = p.y, v.position[2] = p.z;
     v.normal[0] = n.x, v.normal[1] = n.y, v.normal[2] = n.z;
     v.color = colour;
     v.bary[0] = bary[0], v.bary[1] = bary[1], v.bary[2] = bary[2];
-    out.push_back(v);
+}
+
+// Room for one more triangle at the end of out.
+FacetVertex* next_triangle(std::vector<FacetVertex>& out) {
+    const std::size_t at = out.size();
+    out.resize(at + 3);
+    return &out[at];
 }
 
 // normalize, inlined: this runs for every vertex of every animated frame.
@@ -71,9 +76,10 @@ void smooth_triangle(std::vector<FacetVertex>& out, const RingVertex& a, const R
                      Bary bc = kNoEdges) {
     const Vec3 mean = (a.normal + b.normal + c.normal) * (1.0f / 3);
     const auto spread = [&](Vec3 n) { return unit(n + (n - mean) * kNormalSpread); };
-    put(out, a.position, spread(a.normal), colour, ba);
-    put(out, b.position, spread(b.normal), colour, bb);
-    put(out, c.position, spread(c.normal), colour, bc);
+    FacetVertex* v = next_triangle(out);
+    set(v[0], a.position, spread(a.normal), colour, ba);
+    set(v[1], b.position, spread(b.normal), colour, bb);
+    set(v[2], c.position, spread(c.normal), colour, bc);
 }
 
 // The scale pattern: the first triangle of a quad plain, the second outlined.
@@ -87,9 +93,10 @@ void flat_triangle(std::vector<FacetVertex>& out, Vec3 a, Vec3 b, Vec3 c, Rgb co
     // A collapsed triangle covers no pixels but still gets a usable normal.
     const Vec3 face = cross(b - a, c - a);
     const Vec3 n = dot(face, face) > 1e-20f ? normalize(face) : Vec3{0, 0, 1};
-    put(out, a, n, colour, kNoEdges);
-    put(out, b, n, colour, kNoEdges);
-    put(out, c, n, colour, kNoEdges);
+    FacetVertex* v = next_triangle(out);
+    set(v[0], a, n, colour, kNoEdges);
+    set(v[1], b, n, colour, kNoEdges);
+    set(v[2], c, n, colour, kNoEdges);
 }
 
 Rgb mix(Rgb a, Rgb b, float w) {
