@@ -4,6 +4,8 @@
 
 #include "board_renderer/board_view.hpp"
 #include "game/event_playback.hpp"
+#include "levels/solution_letters.hpp"
+#include "levels/solutions.hpp"
 #include "main/input_device.hpp"
 #include "overworld/game.hpp"
 
@@ -139,8 +141,8 @@ TEST_F(GameTest,
     RecordingBoard board;
     Game game(&board);
     LevelPlay& play = *game.level_play();
-    for (const std::uint8_t code : {command::kUp, command::kRight, command::kRight})
-        run_command(play, code);
+    // The first level's stored shortest solution, so the test follows the board.
+    ASSERT_TRUE(play_letters(play, stored_solution("38.rs")));
     ASSERT_TRUE(is_complete(play.current()));
 
     // The exit crawl and the closing iris still have to be seen.
@@ -160,8 +162,7 @@ TEST_F(GameTest, GivenTheSolvedPass_ThenNothingIsDrawnThatPass) {
     set_last_input_device(InputDevice::Keyboard);
     RecordingBoard board;
     Game game(&board);
-    for (const std::uint8_t code : {command::kUp, command::kRight, command::kRight})
-        run_command(*game.level_play(), code);
+    ASSERT_TRUE(play_letters(*game.level_play(), stored_solution("38.rs")));
     std::size_t frames_before = 0;
     for (int pass = 0; pass < 1000 && !game.last_level_end(); ++pass) {
         frames_before = board.frames.size();
