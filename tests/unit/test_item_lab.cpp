@@ -3,8 +3,8 @@
 // never proposing a board the rules could not hold.
 
 #include "board_file.hpp"
-#include "board_view.hpp"
 #include "item_report.hpp"
+#include "position_view.hpp"
 #include "variations.hpp"
 
 #include "game/level_play.hpp"
@@ -139,16 +139,16 @@ TEST(ItemReport, GivenAnItemWhoseRemovalChangesLittleThenItDoesNotMatter) {
     EXPECT_TRUE(item_matters(with, {{}, false, 0, 0}));
 }
 
-TEST(BoardView, GivenAPositionThenLayersMergeWithSnakesOnTopAndTheTopRowFirst) {
+TEST(PositionView, GivenAPositionThenLayersMergeWithSnakesOnTopAndTheTopRowFirst) {
     Puzzle p = draft_puzzle(R"(== v View
 ground marks items snakes
 #~..  ...E  ..+.  ....
 ....  ....  ..-.  >A.b
 ....  ....  ....  ...^
 )");
-    EXPECT_EQ(board_view(p), "#~+E\n"
-                             "aA-B\n"
-                             "...b\n");
+    EXPECT_EQ(position_view(p), "#~+E\n"
+                                "aA-B\n"
+                                "...b\n");
 }
 
 TEST(Variations, GivenManyRandomChangesThenEveryProposalKeepsTheBoardInvariants) {
@@ -161,7 +161,7 @@ TEST(Variations, GivenManyRandomChangesThenEveryProposalKeepsTheBoardInvariants)
     Puzzle p = start;
     for (int i = 0; i < 500; ++i) {
         p = vary(p, goals, rng);
-        ASSERT_TRUE(keeps_invariants(p)) << board_view(p);
+        ASSERT_TRUE(keeps_invariants(p)) << position_view(p);
         ASSERT_LE(p.walls.size(), goals.max_walls);
         ASSERT_EQ(p.snakes.size(), start.snakes.size());
         for (std::size_t s = 0; s < p.snakes.size(); ++s)

@@ -14,8 +14,8 @@
 // --trace draws every position of the shortest solution.
 
 #include "board_file.hpp"
-#include "board_view.hpp"
 #include "item_report.hpp"
+#include "position_view.hpp"
 #include "variations.hpp"
 
 #include "levels/board_writer.hpp"
@@ -61,7 +61,7 @@ void print_trace(const Puzzle& start, const std::vector<SolverMove>& moves) {
         const std::size_t last = std::min(positions.size(), first + kPerRow);
         std::vector<std::vector<std::string>> views;
         for (std::size_t i = first; i < last; ++i) {
-            std::istringstream lines(board_view(positions[i]));
+            std::istringstream lines(position_view(positions[i]));
             std::vector<std::string> rows;
             for (std::string row; std::getline(lines, row);)
                 rows.push_back(row);

@@ -1,8 +1,8 @@
-#include "board_view.hpp"
+#include "position_view.hpp"
 
 namespace coilwend {
 
-std::string board_view(const Puzzle& puzzle) {
+std::string position_view(const Puzzle& puzzle) {
     const int w = puzzle.width, h = puzzle.height;
     std::string grid(static_cast<std::size_t>(w * h), '.');
     auto at = [&](Pos p) -> char& { return grid[static_cast<std::size_t>(p.y * w + p.x)]; };

@@ -11,6 +11,6 @@
 
 namespace coilwend {
 
-std::string board_view(const Puzzle& puzzle);
+std::string position_view(const Puzzle& puzzle);
 
 } // namespace coilwend
