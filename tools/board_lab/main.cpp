@@ -1,13 +1,16 @@
 // coilwend-board-lab: measures draft boards and the boards one change away.
 //
 //   coilwend-board-lab FILE [--setting S] [--only NAME] [--probe] [--tune N] [--limit N]
-//   coilwend-board-lab --level ID [--probe] [--tune N] [--limit N]
+//                      [--climb STEPS --restarts N --goal MOVES --seed N]
+//                      [--fixed-ground] [--fixed-exit] [--fixed-snakes]
+//   coilwend-board-lab --level ID [same options]
 //
 // FILE holds drafts, each opened by a line "= Name" and followed by a picture
 // in the catalogue's format. For every draft the lab prints the solver's
 // figures and shortest solution; --probe also solves the draft without each
 // wall, water cell and companion (does every piece matter?), and --tune N
-// lists the N best boards one edit away.
+// lists the N best boards one edit away. --climb anneals the draft by single
+// edits toward a water puzzle of about --goal moves (see water_score).
 
 #include "lab_file.hpp"
 #include "picture.hpp"
@@ -19,10 +22,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -41,12 +46,20 @@ struct Options {
     std::uint8_t setting = 2;
     bool probe = false;
     std::size_t tune = 0;
+    std::size_t climb = 0;
+    std::size_t restarts = 1;
+    std::size_t goal = 20;
+    std::uint64_t seed = 1;
+    ChangeKinds kinds;
     SolveLimits limits{2'000'000};
 };
 
 int usage() {
-    std::cerr << "usage: coilwend-board-lab (FILE [--setting S] [--only NAME] | --level ID)\n"
-                 "                          [--probe] [--tune N] [--limit POSITIONS]\n";
+    std::cerr
+        << "usage: coilwend-board-lab (FILE [--setting S] [--only NAME] | --level ID)\n"
+           "                          [--probe] [--tune N] [--limit POSITIONS]\n"
+           "                          [--climb STEPS] [--restarts N] [--goal MOVES] [--seed N]\n"
+           "                          [--fixed-ground] [--fixed-exit] [--fixed-snakes]\n";
     return 2;
 }
 
@@ -81,6 +94,80 @@ std::vector<MeasuredVariant> measure(std::vector<Variant> variants, SolveLimits 
     return out;
 }
 
+Puzzle dry_board(const Puzzle& puzzle) {
+    Puzzle dry = puzzle;
+    dry.water.clear();
+    return dry;
+}
+
+struct Scored {
+    Puzzle puzzle;
+    SolveReport report;
+    std::size_t dry_moves = 0;
+    double score = 0;
+};
+
+Scored score_board(const Puzzle& puzzle, const Options& options) {
+    Scored s{puzzle, solve(puzzle, options.limits), 0, 0};
+    const SolveReport dry = solve(dry_board(puzzle), options.limits);
+    s.dry_moves = dry.moves.size();
+    s.score = water_score(s.report, dry, options.goal, puzzle.walls.size());
+    return s;
+}
+
+// Simulated annealing over single edits, from the draft, keeping the best
+// distinct boards seen; two restarts run at a time.
+std::vector<Scored> climb(const Puzzle& draft, const Options& options) {
+    std::vector<std::vector<Scored>> kept(options.restarts);
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t r = next++; r < options.restarts; r = next++) {
+            std::mt19937_64 rng(options.seed * 7919 + r);
+            Scored current = score_board(draft, options);
+            double temperature = 2.0;
+            auto& best = kept[r];
+            for (std::size_t step = 0; step < options.climb; ++step) {
+                const auto changes = single_changes(current.puzzle, options.kinds);
+                if (changes.empty())
+                    break;
+                const auto& pick =
+                    changes[std::uniform_int_distribution<std::size_t>(0, changes.size() - 1)(rng)];
+                Scored candidate = score_board(pick.puzzle, options);
+                const double gain = candidate.score - current.score;
+                if (gain >= 0 || std::uniform_real_distribution<double>(0, 1)(rng) <
+                                     std::exp(gain / temperature))
+                    current = std::move(candidate);
+                temperature = std::max(0.05, temperature * 0.99);
+                if (current.score < -1e8)
+                    continue;
+                const bool seen = std::any_of(best.begin(), best.end(), [&](const Scored& b) {
+                    return b.puzzle == current.puzzle;
+                });
+                if (!seen)
+                    best.push_back(current);
+                std::sort(best.begin(), best.end(),
+                          [](const Scored& a, const Scored& b) { return a.score > b.score; });
+                if (best.size() > 3)
+                    best.pop_back();
+            }
+        }
+    };
+    {
+        std::vector<std::jthread> workers;
+        for (unsigned t = 0; t < kThreads; ++t)
+            workers.emplace_back(work);
+    }
+    std::vector<Scored> all;
+    for (auto& k : kept)
+        for (auto& s : k)
+            if (std::none_of(all.begin(), all.end(),
+                             [&](const Scored& a) { return a.puzzle == s.puzzle; }))
+                all.push_back(std::move(s));
+    std::sort(all.begin(), all.end(),
+              [](const Scored& a, const Scored& b) { return a.score > b.score; });
+    return all;
+}
+
 void report_board(std::string_view name, const Puzzle& puzzle, const Options& options) {
     const SolveReport r = solve(puzzle, options.limits);
     std::printf("== %s  %dx%d\n%s%s\n", std::string(name).c_str(), puzzle.width, puzzle.height,
@@ -96,7 +183,7 @@ void report_board(std::string_view name, const Puzzle& puzzle, const Options& op
         }
     }
     if (options.tune > 0) {
-        auto found = measure(single_changes(puzzle), options.limits);
+        auto found = measure(single_changes(puzzle, options.kinds), options.limits);
         std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
             return candidate_score(a.report) > candidate_score(b.report);
         });
@@ -105,6 +192,12 @@ void report_board(std::string_view name, const Puzzle& puzzle, const Options& op
             std::printf("-- %s: %s\n%ssolution: %s\n", m.variant.change.c_str(),
                         figures(m.report).c_str(), board_picture(m.variant.puzzle).c_str(),
                         solution_letters(m.variant.puzzle, m.report.moves).c_str());
+    }
+    if (options.climb > 0) {
+        for (const Scored& s : climb(puzzle, options))
+            std::printf("** score %.2f  %s  dry %zu\n%ssolution: %s\n", s.score,
+                        figures(s.report).c_str(), s.dry_moves, board_picture(s.puzzle).c_str(),
+                        solution_letters(s.puzzle, s.report.moves).c_str());
     }
     std::printf("\n");
 }
@@ -117,6 +210,12 @@ int main(int argc, char** argv) {
         const std::string_view option = argv[i];
         if (option == "--probe") {
             options.probe = true;
+            continue;
+        }
+        if (option == "--fixed-ground" || option == "--fixed-exit" || option == "--fixed-snakes") {
+            (option == "--fixed-ground" ? options.kinds.ground
+             : option == "--fixed-exit" ? options.kinds.exit
+                                        : options.kinds.snakes) = false;
             continue;
         }
         if (option.rfind("--", 0) != 0) {
@@ -134,6 +233,14 @@ int main(int argc, char** argv) {
             options.setting = static_cast<std::uint8_t>(std::atoi(value));
         else if (option == "--tune")
             options.tune = static_cast<std::size_t>(std::atoll(value));
+        else if (option == "--climb")
+            options.climb = static_cast<std::size_t>(std::atoll(value));
+        else if (option == "--restarts")
+            options.restarts = static_cast<std::size_t>(std::atoll(value));
+        else if (option == "--goal")
+            options.goal = static_cast<std::size_t>(std::atoll(value));
+        else if (option == "--seed")
+            options.seed = static_cast<std::uint64_t>(std::atoll(value));
         else if (option == "--limit")
             options.limits.max_positions = static_cast<std::size_t>(std::atoll(value));
         else

@@ -101,7 +101,7 @@ std::vector<Variant> removal_variants(const Puzzle& draft) {
     return out;
 }
 
-std::vector<Variant> single_changes(const Puzzle& draft) {
+std::vector<Variant> single_changes(const Puzzle& draft, ChangeKinds kinds) {
     std::vector<Variant> out;
     auto offer = [&](std::string change, Puzzle puzzle) {
         if (keeps_invariants(puzzle))
@@ -112,18 +112,29 @@ std::vector<Variant> single_changes(const Puzzle& draft) {
             const Pos p{wrap8(x), wrap8(y)};
             const Ground now = ground_at(draft, p);
             for (const Ground g : {Ground::Floor, Ground::Wall, Ground::Water})
-                if (g != now)
+                if (kinds.ground && g != now)
                     offer(std::string(ground_name(g)) + " at " + cell_name(p),
                           with_ground(draft, p, g));
-            if (!(p == draft.exit)) {
+            if (kinds.exit && !(p == draft.exit)) {
                 Puzzle moved = draft;
                 moved.exit = p;
                 offer("exit at " + cell_name(p), moved);
             }
         }
-    for (std::size_t s = 0; s < draft.snakes.size(); ++s) {
+    for (std::size_t s = 0; kinds.snakes && s < draft.snakes.size(); ++s) {
         const auto& cells = draft.snakes[s].cells;
         const std::string who(1, static_cast<char>('a' + s));
+        Puzzle reversed = draft;
+        std::reverse(reversed.snakes[s].cells.begin(), reversed.snakes[s].cells.end());
+        offer("snake " + who + " reversed", reversed);
+        for (const Direction d : kSteps) {
+            const Pos to = step(cells.back(), d);
+            if (!can_move(draft, to, s, false))
+                continue;
+            Puzzle moved = draft;
+            moved.snakes[s].cells = moved_cells(cells, to, false, std::nullopt);
+            offer("snake " + who + " steps", moved);
+        }
         if (cells.size() > 2) {
             Puzzle shorter = draft;
             auto& c = shorter.snakes[s].cells;
@@ -138,6 +149,27 @@ std::vector<Variant> single_changes(const Puzzle& draft) {
         }
     }
     return out;
+}
+
+double water_score(const SolveReport& report, const SolveReport& dry, std::size_t goal_moves,
+                   std::size_t walls) {
+    if (!report.solvable || report.gave_up)
+        return -1e9;
+    const double moves = static_cast<double>(report.moves.size());
+    const double goal = static_cast<double>(goal_moves);
+    const double length = std::min(moves, goal) - 2.0 * std::max(0.0, moves - goal);
+    const double first_dead = report.first_moves == 0
+                                  ? 0
+                                  : static_cast<double>(report.first_moves_dead) /
+                                        static_cast<double>(report.first_moves);
+    const double dead_share = static_cast<double>(report.dead) /
+                              static_cast<double>(std::max<std::size_t>(1, report.reachable));
+    // Water earns its place by making the level longer than it would be dry.
+    const double dry_moves = dry.solvable ? static_cast<double>(dry.moves.size()) : moves;
+    const double gain = std::min(8.0, moves - dry_moves);
+    const double idle_water = gain <= 0 ? 6.0 : 0.0;
+    return length + 4.0 * first_dead + 3.0 * dead_share + 0.7 * gain - idle_water -
+           0.25 * static_cast<double>(walls);
 }
 
 double candidate_score(const SolveReport& report) {

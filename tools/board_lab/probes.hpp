@@ -28,8 +28,15 @@ std::vector<Variant> removal_variants(const Puzzle& draft);
 
 // Every board one edit away that still keeps the catalogue's invariants: a
 // cell's ground changed among floor, wall and water, the exit moved, or a
-// snake made one cell longer or shorter at its tail.
-std::vector<Variant> single_changes(const Puzzle& draft);
+// snake made one cell longer or shorter at its tail, reversed, or moved a step.
+// Which kinds of edit single_changes may make.
+struct ChangeKinds {
+    bool ground = true;
+    bool exit = true;
+    bool snakes = true;
+};
+
+std::vector<Variant> single_changes(const Puzzle& draft, ChangeKinds kinds = {});
 
 // Whether a puzzle keeps the invariants the rules rely on, so that changed
 // drafts never break them: snakes of two or more adjacent cells on the board,
@@ -40,5 +47,11 @@ bool keeps_invariants(const Puzzle& puzzle);
 // Higher is a better candidate: solvable first, then longer, then with more of
 // its first moves leading into dead positions, then more dead positions.
 double candidate_score(const SolveReport& report);
+
+// Higher is a better water puzzle: near the goal length, with early traps and
+// many dead positions, few walls, and water that lengthens the solution
+// compared with the same board dry (`dry`).
+double water_score(const SolveReport& report, const SolveReport& dry, std::size_t goal_moves,
+                   std::size_t walls);
 
 } // namespace coilwend
