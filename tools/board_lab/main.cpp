@@ -13,7 +13,7 @@
 // edits toward a water puzzle of about --goal moves (see water_score).
 
 #include "lab_file.hpp"
-#include "picture.hpp"
+#include "levels/board_writer.hpp"
 #include "probes.hpp"
 
 #include "levels/board_parser.hpp"
