@@ -168,6 +168,8 @@ std::vector<Proposal> search_variations(const Puzzle& start, const VariationGoal
             const auto eaten = items_eaten(p, proposal.report.moves);
             if (goals.solution_eats_all == SolutionEatsAll::Yes)
                 proposal.score -= 8.0 * static_cast<double>(p.items.size() - eaten.size());
+            if (goals.solution_eats_all == SolutionEatsAll::Nothing)
+                proposal.score -= 8.0 * static_cast<double>(eaten.size());
             for (const std::size_t vanisher : goals.vanishers)
                 if (std::none_of(eaten.begin(), eaten.end(), [&](const EatenOnTheWay& e) {
                         return e.snake == vanisher && e.vanished;

@@ -15,7 +15,8 @@ namespace coilwend {
 enum class ItemsMustMatter : std::uint8_t { No, Yes };
 enum class WaterMayChange : std::uint8_t { No, Yes };
 enum class KindsMayChange : std::uint8_t { No, Yes };
-enum class SolutionEatsAll : std::uint8_t { No, Yes };
+// Whether the shortest solution eats every item, none of them, or any number.
+enum class SolutionEatsAll : std::uint8_t { No, Yes, Nothing };
 
 struct VariationGoals {
     std::size_t min_moves = 1;
