@@ -9,6 +9,7 @@
 //                     [--min-moves N] [--max-moves N] [--max-walls N] [--max-positions N]
 //                     [--restarts N] [--items-free] [--keep-kinds] [--eat-all]
 //                     [--eat-none] [--eater LETTER]... [--vanish LETTER]... [--water]
+//                     [--keep-walls]
 //       proposes variations of one draft, best first, as pictures to paste
 //
 // --trace draws every position of the shortest solution.
@@ -41,7 +42,7 @@ int usage() {
                  "[--keep N] [--min-moves N] [--max-moves N] [--max-walls N] [--max-positions N] "
                  "[--restarts N] "
                  "[--items-free] [--keep-kinds] [--eat-all] [--eat-none] [--eater LETTER]... "
-                 "[--vanish LETTER]... "
+                 "[--vanish LETTER]... [--keep-walls] "
                  "[--water]\n";
     return 2;
 }
@@ -145,6 +146,10 @@ int main(int argc, char** argv) {
         }
         if (option == "--eat-all") {
             goals.solution_eats_all = SolutionEatsAll::Yes;
+            continue;
+        }
+        if (option == "--keep-walls") {
+            goals.walls_may_change = WallsMayChange::No;
             continue;
         }
         if (option == "--eat-none") {

@@ -73,6 +73,8 @@ Puzzle vary(const Puzzle& from, const VariationGoals& goals, std::mt19937_64& rn
         switch (pick(rng, 8)) {
         case 0:
         case 1: { // a wall more or less
+            if (goals.walls_may_change == WallsMayChange::No)
+                continue;
             const Pos c = random_cell(p, rng);
             if (!contains(p.walls, c) && p.walls.size() >= goals.max_walls)
                 continue;
