@@ -78,9 +78,10 @@ idea: The exit lies under the snake's own tail; it can only turn round where the
 )"),
         board("45.rs", "Shuffle", 0, R"(
 ground marks items snakes
-....  ...E  ....  ....
-....  ....  ....  ....
-....  ....  ....  >A..
+.....  .....  .....  ..b<<
+.#..#  .....  .....  ..vv.
+.....  ...E.  .....  .A<c.
+idea: The three snakes trade places in turn: the snake climbs over the top, the long companion drops into the bottom row, and the short one steps aside last.
 )"),
         board("19.rs", "Squeezing Through", 0, R"(
 ground marks items snakes
@@ -144,11 +145,13 @@ ground marks items snakes
 ...........  ...........  ...........  >A.........
 )"),
         board("30.rs", "Concentric", 0, R"(
-ground marks items snakes
-....  ...E  ....  ....
-....  ....  ....  ....
-....  ....  ....  ....
-....  ....  ....  >A..
+ground marks  items  snakes
+.....  .....  .....  v<<<<
+.....  .....  .....  v.A<^
+..#..  .....  .....  v..^^
+....#  .....  .....  v>>^.
+.....  ....E  .....  >>>b.
+idea: The inner snake curls inward to leave the outer ring free; then the outer snake travels right round the board so that its tail clears the exit corner.
 )"),
         board("4.rs", "Don't Tread on Me", 0, R"(
 ground marks items snakes
@@ -158,32 +161,38 @@ ground marks items snakes
 .....  .....  .....  >A...
 )"),
         board("74.rs", "Icon", 0, R"(
-ground marks items snakes
-......  .....E  ......  ......
-......  ......  ......  ......
-......  ......  ......  ......
-......  ......  ......  >A....
+ground marks  items  snakes
+.....  .....  .....  ..vA<
+#..#.  .....  .....  ..v.^
+.#.#.  .....  .....  ..b..
+...#.  .....  .....  c....
+....#  E....  .....  ^<...
+idea: Both companions have to be folded into the left-hand column, the short one under the long one, before the snake can drop down the middle to the exit.
 )"),
         board("67.rs", "I am a Rock", 0, R"(
-ground marks items snakes
-.......  ......E  .......  .......
-.......  .......  .......  .......
-.......  .......  .......  .......
-.......  .......  .......  >A.....
+ground  marks   items   snakes
+..##..  E.....  ......  v<..v<
+.....#  ......  ......  >vc<<.
+#.#...  ......  ......  .A.v..
+......  ......  ......  ...b..
+idea: The snake turns round at the bottom while the two-cell companion hops to the right-hand side; only then can the long companion sink into the bottom row and clear the top.
 )"),
         board("55.rs", "no step on snek", 0, R"(
-ground marks items snakes
-........  .......E  ........  ........
-........  ........  ........  ........
-........  ........  ........  ........
-........  ........  ........  >A......
+ground  marks   items   snakes
+.#....  ......  ......  ..v<v.
+.....#  ......  ......  b<<^v.
+.##...  ......  ......  ...A<.
+...##.  ......  ......  ......
+....#.  ...E..  ......  ......
+idea: The long companion has to tour the board, down the left, back up the middle and down the right-hand side, before the left column is free for the snake to slide down to the exit.
 )"),
         board("21.rs", "Horseshoes", 0, R"(
 ground marks items snakes
-.........  ........E  .........  .........
-.........  .........  .........  .........
-.........  .........  .........  .........
-.........  .........  .........  >A.......
+....##  ......  ......  .>>v..
+#.#..#  ......  ......  .^.b..
+#.....  ......  ......  .A.>>v
+..#...  E.....  ......  >^.^.c
+idea: The three snakes go round together like a carousel, one step each in turn; any snake that breaks the rhythm jams the ring.
 )"),
         board("50.rs", "ISII", 0, R"(
 ground marks items snakes
