@@ -67,7 +67,7 @@ CASES=(
     "setting4_move 9.rs R 0.6"
     "reunion_rest 89.rs - -"
     "reunion_move 89.rs UUUL 0.5"
-    "exit_crawl 38.rs URR 0.5"
+    "exit_crawl 38.rs DDRRRRUU 0.5"
     "iris_opening 3.rs - intro:0.4"
 )
 for case in "${CASES[@]}"; do
