@@ -1,7 +1,6 @@
-// The designer's target search: the picture it writes back, the layouts it
-// enumerates, what it says each target adds and how it ranks boards.
+// The designer's target search: the layouts it enumerates, what it says each
+// target adds and how it ranks boards.
 
-#include "picture_text.hpp"
 #include "target_placement.hpp"
 
 #include "levels/board_parser.hpp"
@@ -35,34 +34,6 @@ ground marks items snakes
 )";
 
 } // namespace
-
-TEST(TargetSearchPicture, GivenEveryKindOfCellWhenWrittenAndReadBackThenThePuzzleIsTheSame) {
-    // Walls, water, both items, a target under the exit, a target under a
-    // snake, a coiled snake touching itself, a companion and a two-headed snake.
-    const Puzzle start = board_of(R"(
-ground marks items snakes
-#.~...  .o...@  ...+..  .....a
-..~...  ......  .-....  ...>v^
-......  ..o...  ......  >>C^B^
-two-headed: C
-)");
-    const std::string written = write_picture(start);
-    const Puzzle again = board_of("\n" + written);
-    EXPECT_EQ(again, start) << written;
-    EXPECT_NE(written.find("two-headed: C"), std::string::npos);
-}
-
-TEST(TargetSearchPicture, GivenCompanionsAndOwnSnakesThenLetterCaseFollowsTheFlag) {
-    const Puzzle start = board_of(R"(
-ground marks items snakes
-....  ...E  ....  >a..
-....  ....  ....  >B..
-)");
-    const std::string written = write_picture(start);
-    EXPECT_NE(written.find(">a.."), std::string::npos) << written;
-    EXPECT_NE(written.find(">B.."), std::string::npos) << written;
-    EXPECT_EQ(written.find("two-headed"), std::string::npos);
-}
 
 TEST(TargetSearchLayouts, GivenCellsWhenChoosingThenEverySubsetComesOnceInOrder) {
     const std::vector<Pos> cells{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}};

@@ -14,10 +14,10 @@
 // FILE holds one board picture (board_text.hpp), "-" for standard input.
 // Every proposal is a starting point: a designer still plays it and judges it.
 
-#include "picture_text.hpp"
 #include "target_placement.hpp"
 
 #include "levels/board_parser.hpp"
+#include "levels/board_writer.hpp"
 #include "levels/solution_letters.hpp"
 
 #include <cstdio>
@@ -128,7 +128,7 @@ int place(const Puzzle& puzzle, const Options& o) {
     for (const Placement& p : found) {
         std::printf("score %.2f  without targets %zu  ", p.score, p.moves_without_targets);
         print_figures(p.puzzle, p.report);
-        std::printf("%s\n", write_picture(p.puzzle).c_str());
+        std::printf("%s\n", board_picture(p.puzzle).c_str());
     }
     return found.empty() ? 1 : 0;
 }
@@ -167,7 +167,7 @@ int rank(const std::string& text, const Options& o) {
     for (const Placement& p : found) {
         std::printf("score %.2f  without targets %zu  ", p.score, p.moves_without_targets);
         print_figures(p.puzzle, p.report);
-        std::printf("%s\n", write_picture(p.puzzle).c_str());
+        std::printf("%s\n", board_picture(p.puzzle).c_str());
     }
     return found.empty() ? 1 : 0;
 }
