@@ -5,15 +5,18 @@
 //                        --out FILE [--size WxH] [--moves LETTERS]
 //                        [--progress P | --intro P] [--device keyboard|mouse|controller]
 //
+// The level is played from its start (no snake selected for --device mouse,
+// as in the game) through LETTERS: U, D, L, R, N as coilwend-solve --solution
+// prints them. Without --progress the board is shown at rest; with it, the
+// last move's animation is frozen at P (1 = just begun, 0 = done). --intro P
+// shows the level's opening instead.
+//
 // --board reads a board picture in the catalogue's format (header line
 // "ground marks items snakes" first) instead of a catalogue level; the title
 // "Reunion" gives it that level's fixed floor and scenery.
-// The level is played from its start (no snake selected for --device mouse,
-// as in the game) through LETTERS (U, D, L, R, N
-// as coilwend-solve --solution prints them). Without --progress the board is
-// shown at rest; with it, the last move's animation is frozen at P (1 = just
-// begun, 0 = done). --intro P shows the level's opening instead. The window is
-// hidden and its context is requested exactly as the game requests its own.
+//
+// The window is hidden and its context is requested exactly as the game
+// requests its own.
 
 #include "png_writer.hpp"
 #include "shot_scene.hpp"
