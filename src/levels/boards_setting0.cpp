@@ -140,9 +140,10 @@ idea: Both companions must be tucked away on the left, the lower one into the bo
 )"),
         board("82.rs", "Sandwich", 0, R"(
 ground marks items snakes
-...........  ..........E  ...........  ...........
-...........  ...........  ...........  ...........
-...........  ...........  ...........  >A.........
+#.....  ......  ......  .b<<<.
+#.....  ......  ......  ..>>>A
+.....#  E.....  ......  .c<<<.
+idea: The snake squeezes out over the top while the upper companion drops into its place; then the lower companion shifts right so the snake can come down the left-hand side.
 )"),
         board("30.rs", "Concentric", 0, R"(
 ground marks  items  snakes
@@ -155,10 +156,11 @@ idea: The inner snake curls inward to leave the outer ring free; then the outer 
 )"),
         board("4.rs", "Don't Tread on Me", 0, R"(
 ground marks items snakes
-.....  ....E  .....  .....
-.....  .....  .....  .....
-.....  .....  .....  .....
-.....  .....  .....  >A...
+......  ......  ......  .>>>b.
+.#...#  E.....  ......  ..c<..
+###...  ......  ......  ......
+.#....  ......  ......  ..>>>A
+idea: The snake has to turn on the spot in the bottom corner and let the top companion pour down the right-hand side; only then can it climb through the middle and along the top.
 )"),
         board("74.rs", "Icon", 0, R"(
 ground marks  items  snakes
@@ -196,10 +198,11 @@ idea: The three snakes go round together like a carousel, one step each in turn;
 )"),
         board("50.rs", "ISII", 0, R"(
 ground marks items snakes
-..........  .........E  ..........  ..........
-..........  ..........  ..........  ..........
-..........  ..........  ..........  ..........
-..........  ..........  ..........  >A........
+.....##  .......  .......  >>A.v..
+...#..#  .......  .......  ....d..
+###....  ......E  .......  ....b<.
+......#  .......  .......  c<<<.^.
+idea: The two short companions in the right-hand pocket must swap places step by step, like tiles of a sliding puzzle, until the smaller one can slip out along the top; the long one below is best left alone.
 )"),
     };
     return boards;
