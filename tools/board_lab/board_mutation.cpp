@@ -163,6 +163,8 @@ Puzzle mutate(const Puzzle& from, const Frozen& frozen, Rng& rng) {
             slide(p, pick(rng, p.snakes.size()), rng);
             break;
         }
+        if (frozen.exit_under_first_snake)
+            p.exit = p.snakes[0].cells.back();
         if (!(p == from) && valid_board(p))
             return p;
     }
@@ -196,7 +198,7 @@ double puzzle_score(const Puzzle& puzzle, const SolveReport& r, const Goals& goa
 }
 
 std::vector<Candidate> improve(const Puzzle& start, const Frozen& frozen, const Goals& goals,
-                               const SearchRun& run) {
+                               const SearchRun& run, const OnBest& on_best) {
     Rng rng(run.seed);
     std::vector<Candidate> best;
     auto evaluate = [&](const Puzzle& p) {
@@ -208,6 +210,8 @@ std::vector<Candidate> improve(const Puzzle& start, const Frozen& frozen, const 
         if (c.score < -1e8 || std::any_of(best.begin(), best.end(),
                                           [&](const Candidate& b) { return b.puzzle == c.puzzle; }))
             return;
+        if (on_best && (best.empty() || c.score > best.front().score))
+            on_best(c);
         best.push_back(c);
         std::sort(best.begin(), best.end(),
                   [](const Candidate& a, const Candidate& b) { return a.score > b.score; });

@@ -7,6 +7,7 @@
 #include "levels/solver.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct Frozen {
     bool items = false;
     bool targets = false;
     bool snakes = false;
+    // The exit follows the first snake's last cell, for levels that end
+    // where they began: the start is unfinished only because of targets.
+    bool exit_under_first_snake = false;
 };
 
 // The level-file invariants a changed board must keep: snakes inside the
@@ -55,8 +59,11 @@ struct SearchRun {
     std::size_t keep = 4;
 };
 
+// Called with every board that becomes the best one found so far.
+using OnBest = std::function<void(const Candidate&)>;
+
 // The best distinct boards found by annealing from the start board.
 std::vector<Candidate> improve(const Puzzle& start, const Frozen& frozen, const Goals& goals,
-                               const SearchRun& run);
+                               const SearchRun& run, const OnBest& on_best = {});
 
 } // namespace coilwend

@@ -1,7 +1,8 @@
 // coilwend-board-lab: the designer's workbench for one board picture.
 //
 //   coilwend-board-lab [--setting S] [--title T] [--replay] [--traps] [--ablate] FILE
-//   coilwend-board-lab --search [--freeze walls,water,exit,items,targets,snakes]
+//   coilwend-board-lab --search [--freeze walls,water,exit,items,targets,snakes,
+//                                        exit-under-first-snake]
 //                      [--min-moves N] [--max-moves N] [--need-heads] [--max-positions N]
 //                      [--restarts N] [--steps N] [--keep N] [--seed N] FILE
 //
@@ -73,6 +74,8 @@ bool freeze(std::string_view parts, Frozen& frozen) {
             frozen.targets = true;
         else if (part == "snakes")
             frozen.snakes = true;
+        else if (part == "exit-under-first-snake")
+            frozen.exit_under_first_snake = true;
         else
             return false;
         parts = comma == std::string_view::npos ? std::string_view{} : parts.substr(comma + 1);
@@ -182,7 +185,12 @@ int analyse(const Puzzle& puzzle, const Options& o) {
 }
 
 int search(const Puzzle& puzzle, const Options& o) {
-    const auto found = improve(puzzle, o.frozen, o.goals, o.run);
+    // Progress on standard error, so a long search shows what it has found so far.
+    const auto found = improve(puzzle, o.frozen, o.goals, o.run, [](const Candidate& c) {
+        std::fprintf(stderr, "best so far: score %.2f, moves %zu, reachable %zu, dead %zu\n%s\n",
+                     c.score, c.report.moves.size(), c.report.reachable, c.report.dead,
+                     write_picture(c.puzzle).c_str());
+    });
     for (const Candidate& c : found) {
         std::printf("score %.2f  ", c.score);
         print_figures(c.puzzle, c.report);
