@@ -117,8 +117,11 @@ ShadowMap create_shadow_map() {
     gl.GenFramebuffers(1, &map.framebuffer);
     gl.GenTextures(1, &map.depth_texture);
     gl.BindFramebuffer(GL_FRAMEBUFFER, map.framebuffer);
-    // Depth only: no colour buffer is read or written.
-    gl.DrawBuffer(GL_NONE);
+    // Depth only: no colour buffer is read or written. GLES 3 has no
+    // glDrawBuffer and a loader may leave it null; there the framebuffer is
+    // complete without it.
+    if (gl.DrawBuffer != nullptr)
+        gl.DrawBuffer(GL_NONE);
     gl.ReadBuffer(GL_NONE);
 
     gl.BindTexture(GL_TEXTURE_2D, map.depth_texture);
@@ -147,7 +150,9 @@ void apply_fixed_gl_state() {
     gl.Enable(GL_DEPTH_TEST);
     gl.DepthMask(GL_TRUE);
     gl.DepthFunc(GL_LEQUAL);
-    gl.DepthRange(0.0, 1.0);
+    // GLES has only glDepthRangef; its default range is this one anyway.
+    if (gl.DepthRange != nullptr)
+        gl.DepthRange(0.0, 1.0);
     gl.Enable(GL_CULL_FACE);
     gl.FrontFace(GL_CCW);
     gl.CullFace(GL_BACK);

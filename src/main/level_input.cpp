@@ -1,5 +1,7 @@
 #include "main/level_input.hpp"
 
+#include "game/event_playback.hpp"
+
 namespace coilwend {
 namespace {
 
@@ -9,12 +11,9 @@ LevelCommand button_command(std::int32_t code) {
     return level_button_command(static_cast<ControllerButton>(code));
 }
 
-LevelAction action_for_press(LevelPlay& play, LevelCommand command) {
-    if (const auto code = held_command_code(command)) {
-        if (press_hold(play, *code))
-            return {LevelActionKind::Run, *code};
-        return {};
-    }
+LevelAction press(LevelCommand command) {
+    if (const auto code = held_command_code(command))
+        return {LevelActionKind::PressHeld, *code};
     switch (command) {
     case LevelCommand::Leave:
         return {LevelActionKind::Leave, 0};
@@ -29,35 +28,35 @@ LevelAction action_for_press(LevelPlay& play, LevelCommand command) {
     }
 }
 
-void release(LevelPlay& play, LevelCommand command) {
+LevelAction release(LevelCommand command) {
     if (const auto code = held_command_code(command))
-        release_hold(play, *code);
+        return {LevelActionKind::ReleaseHeld, *code};
+    return {};
 }
 
 // A stick pushed past the threshold acts like a held d-pad direction, but
-// only while nothing else is held, so a drifting stick cannot take over a
-// held key; back inside the threshold it releases both directions of its axis.
-LevelAction stick_action(LevelPlay& play, const InputEvent& event) {
-    LevelCommand negative;
-    LevelCommand positive;
-    if (event.code == static_cast<std::int32_t>(ControllerAxis::LeftX)) {
-        negative = LevelCommand::Left;
-        positive = LevelCommand::Right;
-    } else if (event.code == static_cast<std::int32_t>(ControllerAxis::LeftY)) {
-        negative = LevelCommand::Up; // SDL's vertical axis grows downward
-        positive = LevelCommand::Down;
-    } else {
+// only while nothing is held, so a drifting stick cannot take over a held
+// key; coming back inside the threshold it releases both directions of its axis.
+LevelAction stick_action(const LevelPlay& play, StickPush& stick, const InputEvent& event) {
+    const bool horizontal = event.code == static_cast<std::int32_t>(ControllerAxis::LeftX);
+    const bool vertical = event.code == static_cast<std::int32_t>(ControllerAxis::LeftY);
+    if (!horizontal && !vertical)
         return {};
-    }
+    bool& pushed = horizontal ? stick.horizontal : stick.vertical;
     const std::int32_t value = event.axis_value;
-    if (value > kStickThreshold || value < -kStickThreshold) {
-        if (play.repeat_active != 0)
+    if (value <= kStickThreshold && value >= -kStickThreshold) {
+        if (!pushed)
             return {};
-        return action_for_press(play, value > 0 ? positive : negative);
+        pushed = false;
+        return {horizontal ? LevelActionKind::ReleaseStickX : LevelActionKind::ReleaseStickY, 0};
     }
-    release(play, negative);
-    release(play, positive);
-    return {};
+    pushed = true;
+    if (play.repeat_active != 0)
+        return {};
+    // SDL's vertical axis grows downward.
+    if (horizontal)
+        return press(value > 0 ? LevelCommand::Right : LevelCommand::Left);
+    return press(value > 0 ? LevelCommand::Down : LevelCommand::Up);
 }
 
 } // namespace
@@ -126,46 +125,54 @@ std::optional<std::uint8_t> held_command_code(LevelCommand command) {
     }
 }
 
-bool press_hold(LevelPlay& play, std::uint8_t code) {
-    const bool already_held = play.repeat_active != 0 && play.repeat_command == code;
-    play.repeat_active = 1;
-    play.repeat_countdown = kFirstRepeatDelay;
-    play.repeat_command = code;
-    return !already_held;
-}
-
-void release_hold(LevelPlay& play, std::uint8_t code) {
-    if (play.repeat_active != 0 && play.repeat_command == code)
-        play.repeat_active = 0;
-}
-
-LevelAction level_action(LevelPlay& play, const InputEvent& event, const Keymap& keys) {
+LevelAction level_action(const LevelPlay& play, StickPush& stick, const InputEvent& event,
+                         const Keymap& keys) {
     switch (event.kind) {
     case InputKind::KeyDown:
-        return action_for_press(play, level_key_command(event.code, keys));
+        return press(level_key_command(event.code, keys));
     case InputKind::KeyUp:
-        release(play, level_key_command(event.code, keys));
-        return {};
+        return release(level_key_command(event.code, keys));
     case InputKind::ButtonDown:
-        return action_for_press(play, button_command(event.code));
+        return press(button_command(event.code));
     case InputKind::ButtonUp:
-        release(play, button_command(event.code));
-        return {};
+        return release(button_command(event.code));
     case InputKind::AxisMotion:
-        return stick_action(play, event);
+        return stick_action(play, stick, event);
     }
     return {};
 }
 
-std::optional<std::uint8_t> due_repeat(LevelPlay& play) {
-    if (play.repeat_active == 0)
-        return std::nullopt;
-    if (play.repeat_countdown == 0) {
-        play.repeat_countdown = kRepeatInterval;
-        return play.repeat_command;
+LevelOutcome apply_level_action(LevelPlay& play, const LevelAction& action) {
+    switch (action.kind) {
+    case LevelActionKind::None:
+        break;
+    case LevelActionKind::Leave:
+        return LevelOutcome::Leave;
+    case LevelActionKind::Reset:
+        reset(play);
+        break;
+    case LevelActionKind::NextSnake:
+        cycle_selection(play, true);
+        break;
+    case LevelActionKind::PreviousSnake:
+        cycle_selection(play, false);
+        break;
+    case LevelActionKind::PressHeld:
+        press_held_command(play, action.code);
+        break;
+    case LevelActionKind::ReleaseHeld:
+        release_held_command(play, action.code);
+        break;
+    case LevelActionKind::ReleaseStickX:
+        release_held_command(play, command::kLeft);
+        release_held_command(play, command::kRight);
+        break;
+    case LevelActionKind::ReleaseStickY:
+        release_held_command(play, command::kUp);
+        release_held_command(play, command::kDown);
+        break;
     }
-    --play.repeat_countdown;
-    return std::nullopt;
+    return LevelOutcome::Stay;
 }
 
 } // namespace coilwend

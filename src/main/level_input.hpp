@@ -1,8 +1,7 @@
 #pragma once
 // Level-play input: which command a key, controller button or stick event
-// means, and the hold-to-repeat of the commands that repeat while held
-// (Undo and the four moves). Pure: it only reads the keymap and updates the
-// hold fields of LevelPlay; the caller runs the resulting command.
+// means, and carrying it out on the played level. Translation is separate
+// from execution so the tables can be checked without playing.
 
 #include "game/level_play.hpp"
 #include "main/input_event.hpp"
@@ -31,32 +30,43 @@ enum class LevelCommand : std::uint8_t {
 LevelCommand level_key_command(Keycode key, const Keymap& keys);
 // The fixed controller buttons of level play.
 LevelCommand level_button_command(ControllerButton button);
-// The run_command code of a command that repeats while held.
+// The run_command code of a command that repeats while held (Undo and the moves).
 std::optional<std::uint8_t> held_command_code(LevelCommand command);
 
-// Passes between the press and the first repeat, and between later repeats.
-inline constexpr std::uint32_t kFirstRepeatDelay = 25;
-inline constexpr std::uint32_t kRepeatInterval = 10;
-
-enum class LevelActionKind : std::uint8_t { None, Leave, Run, Reset, NextSnake, PreviousSnake };
+enum class LevelActionKind : std::uint8_t {
+    None,
+    Leave,
+    Reset,
+    NextSnake,
+    PreviousSnake,
+    PressHeld,     // run `code` unless it is held already, and (re)start its hold
+    ReleaseHeld,   // end the hold if `code` is the held command
+    ReleaseStickX, // the stick is back inside the threshold: end a held Left or Right
+    ReleaseStickY, // likewise for a held Up or Down
+};
 
 struct LevelAction {
     LevelActionKind kind = LevelActionKind::None;
-    std::uint8_t code = 0; // Run: the run_command code
+    std::uint8_t code = 0; // PressHeld, ReleaseHeld: the run_command code
     friend bool operator==(const LevelAction&, const LevelAction&) = default;
 };
 
-// Starts (or re-arms) the hold of a command; true when it must run now, which
-// is unless that same command is already held.
-bool press_hold(LevelPlay& play, std::uint8_t code);
-// Ends the hold if the released input's command is the one held.
-void release_hold(LevelPlay& play, std::uint8_t code);
+// Which left-stick axes were last seen beyond the threshold. A stick releases
+// its holds only when it comes back from there: the small values an idle
+// stick keeps reporting must not end a hold that a key started.
+struct StickPush {
+    bool horizontal = false;
+    bool vertical = false;
+};
 
-// Translates one event during level play and updates the hold fields.
-LevelAction level_action(LevelPlay& play, const InputEvent& event, const Keymap& keys);
+// What one event means during level play. Reads the hold state because a
+// stick only starts a move while nothing is held.
+LevelAction level_action(const LevelPlay& play, StickPush& stick, const InputEvent& event,
+                         const Keymap& keys);
 
-// Once per pass of the scene: the held command when its countdown has run
-// out (the countdown then restarts at the repeat interval), else nothing.
-std::optional<std::uint8_t> due_repeat(LevelPlay& play);
+enum class LevelOutcome : std::uint8_t { Stay, Leave };
+
+// Carries out an action on the played level; Leave asks the caller to leave it.
+LevelOutcome apply_level_action(LevelPlay& play, const LevelAction& action);
 
 } // namespace coilwend

@@ -1,9 +1,10 @@
 // The entry point: start-up in a fixed order, the main loop, and shutdown in
 // the reverse order as the owning handles go out of scope.
 
+#include "board_renderer/board_renderer.hpp"
 #include "game/log.hpp"
-#include "graphics/gl_context_info.hpp"
-#include "graphics/gl_functions.hpp"
+#include "graphics/shader_build.hpp"
+#include "levels/catalogue.hpp"
 #include "main/audio_setup.hpp"
 #include "main/command_line.hpp"
 #include "main/controllers.hpp"
@@ -17,6 +18,7 @@
 #include "main/sdl_handles.hpp"
 #include "main/startup_settings.hpp"
 #include "main/version.hpp"
+#include "overworld/game.hpp"
 
 #include <SDL.h>
 
@@ -35,13 +37,6 @@ std::string preferences_dir() {
     return dir;
 }
 
-// The window framebuffer's name: 0 on most platforms, but not all.
-void read_system_framebuffer() {
-    GLint framebuffer = 0;
-    gl.GetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
-    set_system_framebuffer(static_cast<std::uint32_t>(framebuffer));
-}
-
 int run_game(std::span<const char* const> arguments) {
     // The message box goes in before anything can fail, so that even a
     // missing preferences directory reaches the player.
@@ -50,6 +45,9 @@ int run_game(std::span<const char* const> arguments) {
     set_log_file(prefs + "log");
     log_line("Hello!");
     log_line("Version " + std::string(game_version()));
+    // The level definitions are compiled in; building them now means a
+    // broken one stops the game before any window opens.
+    level_definitions();
 
     const GlDiagnostics diagnostics =
         wants_opengl_debug(arguments) ? GlDiagnostics::Verbose : GlDiagnostics::Quiet;
@@ -65,13 +63,16 @@ int run_game(std::span<const char* const> arguments) {
     const GlContextHandle context = create_gl_context(window.get(), diagnostics);
     const auto mixer = open_audio();
     load_startup_settings(prefs);
+    apply_fixed_gl_state();
     read_system_framebuffer();
+    BoardRenderer board = BoardRenderer::create();
     const OpenControllers controllers = open_game_controllers();
+    Game game(&board);
 
     if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)
         fatal_sdl("Couldn't get timer");
     EventPump pump;
-    run_main_loop(window.get(), pump);
+    run_main_loop(window.get(), pump, game);
     return 0;
 }
 

@@ -3,11 +3,16 @@
 #include "game/log.hpp"
 #include "graphics/gl_functions.hpp"
 #include "main/input_device.hpp"
+#include "main/keymap.hpp"
+#include "main/level_input.hpp"
+#include "main/level_pointer.hpp"
 #include "main/screen_sizes.hpp"
 #include "main/sdl_input.hpp"
 #include "main/sound_switch.hpp"
 
 #include <SDL_mixer.h>
+
+#include <algorithm>
 
 namespace coilwend {
 namespace {
@@ -23,12 +28,19 @@ struct LoopState {
     int mouse_x = 0;
     int mouse_y = 0;
     ScreenSizes sizes;
+    StickPush stick;
 };
 
-void handle_window_event(LoopState& loop, SDL_Window* window, const SDL_WindowEvent& event) {
+void refresh_sizes(LoopState& loop, SDL_Window* window, Game& game) {
+    loop.sizes = read_screen_sizes(window);
+    game.set_window_size(loop.sizes.window_width, loop.sizes.window_height);
+}
+
+void handle_window_event(LoopState& loop, SDL_Window* window, Game& game,
+                         const SDL_WindowEvent& event) {
     switch (event.event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-        loop.sizes = read_screen_sizes(window);
+        refresh_sizes(loop, window, game);
         break;
     case SDL_WINDOWEVENT_MINIMIZED:
         log_line("Paused!");
@@ -47,7 +59,7 @@ void handle_window_event(LoopState& loop, SDL_Window* window, const SDL_WindowEv
 }
 
 // What every event gets whoever owns the input; false drops the event.
-bool handle_globally(LoopState& loop, SDL_Window* window, const SDL_Event& event) {
+bool handle_globally(LoopState& loop, SDL_Window* window, Game& game, const SDL_Event& event) {
     switch (event.type) {
     case SDL_QUIT:
         // The rest of this pass's events are still handled; the loop ends after it.
@@ -55,7 +67,7 @@ bool handle_globally(LoopState& loop, SDL_Window* window, const SDL_Event& event
         return true;
     case SDL_WINDOWEVENT:
         if (event.window.windowID == SDL_GetWindowID(window))
-            handle_window_event(loop, window, event.window);
+            handle_window_event(loop, window, game, event.window);
         return true;
     case SDL_MOUSEBUTTONDOWN:
         set_last_input_device(InputDevice::Mouse);
@@ -73,6 +85,50 @@ bool handle_globally(LoopState& loop, SDL_Window* window, const SDL_Event& event
     }
 }
 
+// Window coordinates can be negative while a drag leaves the window.
+std::uint32_t window_coordinate(Sint32 value) {
+    return static_cast<std::uint32_t>(std::max(value, 0));
+}
+
+// Level play: the pointer steers, keys and controller buttons become commands.
+void route_to_level(LoopState& loop, Game& game, LevelPlay& play, const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT)
+            pointer_pressed(play, window_coordinate(event.button.x),
+                            window_coordinate(event.button.y));
+        return;
+    case SDL_MOUSEMOTION:
+        if (loop.left_button_down)
+            pointer_dragged(play, window_coordinate(event.motion.x),
+                            window_coordinate(event.motion.y));
+        return;
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT)
+            pointer_released(play, window_coordinate(event.button.x),
+                             window_coordinate(event.button.y));
+        return;
+    default:
+        break;
+    }
+    if (const auto input = to_input_event(event)) {
+        const LevelAction action = level_action(play, loop.stick, *input, keymap());
+        if (apply_level_action(play, action) == LevelOutcome::Leave)
+            game.leave_level(LevelEnd::Abandoned);
+    }
+}
+
+// Each event goes to exactly one input owner: the played level, else the
+// overworld (which takes nothing while a scene transition runs).
+void route(LoopState& loop, Game& game, const SDL_Event& event) {
+    if (LevelPlay* play = game.level_play()) {
+        route_to_level(loop, game, *play, event);
+        return;
+    }
+    if (game.transition_running())
+        return;
+}
+
 void clear_frame() {
     gl.ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     gl.ClearDepth(1.0);
@@ -88,17 +144,21 @@ void pace(LoopState& loop) {
 
 } // namespace
 
-void run_main_loop(SDL_Window* window, EventPump& pump) {
+void run_main_loop(SDL_Window* window, EventPump& pump, Game& game) {
     LoopState loop;
-    loop.sizes = read_screen_sizes(window);
+    refresh_sizes(loop, window, game);
     SDL_Event event;
     while (loop.running) {
         SDL_GetMouseState(&loop.mouse_x, &loop.mouse_y);
-        while (pump.poll(event))
-            handle_globally(loop, window, event);
+        while (pump.poll(event)) {
+            if (handle_globally(loop, window, game, event))
+                route(loop, game, event);
+        }
         clear_frame();
-        if (loop.running && !loop.paused)
+        if (loop.running && !loop.paused) {
+            game.step();
             SDL_GL_SwapWindow(window);
+        }
         pace(loop);
     }
 }

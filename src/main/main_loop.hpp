@@ -3,11 +3,12 @@
 // until the player quits.
 
 #include "main/event_pump.hpp"
+#include "overworld/game.hpp"
 
 #include <SDL.h>
 
 namespace coilwend {
 
-void run_main_loop(SDL_Window* window, EventPump& pump);
+void run_main_loop(SDL_Window* window, EventPump& pump, Game& game);
 
 } // namespace coilwend

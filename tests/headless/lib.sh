@@ -30,6 +30,10 @@ cleanup() {
     exit "$status"
 }
 trap cleanup EXIT
+# Say why the script stopped when a command fails outside a check, or when
+# the test runner's time limit ends it.
+trap 'echo "FAIL: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
+trap 'echo "FAIL: stopped by SIGTERM (time limit?)" >&2; exit 1' TERM
 
 fail() {
     echo "FAIL: $*" >&2
@@ -74,7 +78,7 @@ start_game() {
 output_has() { grep -qxF -- "$1" "$GAME_OUT"; }
 output_has_prefix() { grep -q -- "^$1" "$GAME_OUT"; }
 game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
-game_window() { xdotool search --onlyvisible --name '^Coilwend$' 2>/dev/null | head -n 1; }
+game_window() { timeout 30 xdotool search --onlyvisible --name '^Coilwend$' 2>/dev/null | head -n 1; }
 window_visible() { [[ -n "$(game_window)" ]]; }
 
 startup_logged() { output_has_prefix "Loading settings: " || ! game_running; }
@@ -88,7 +92,7 @@ wait_until_running() {
 
 # stop_game: SIGTERM, then the exit status in GAME_STATUS.
 stop_game() {
-    kill -TERM "$GAME_PID"
+    kill -TERM "$GAME_PID" 2>/dev/null || true
     local deadline=$((SECONDS + 60))
     while game_running; do
         ((SECONDS < deadline)) || fail "the game did not exit within 60s of SIGTERM"

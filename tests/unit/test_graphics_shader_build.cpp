@@ -199,6 +199,19 @@ TEST(ShadowMap, GivenDesktop_ThenADepthTextureIsAttachedAndTheSystemFramebufferR
     EXPECT_EQ(gl_calls.named("BindTexture").back().args[1], 0);
 }
 
+TEST(ShadowMap, GivenAGlesLoaderWithoutDesktopOnlyEntries_ThenSetupSkipsThemInsteadOfCrashing) {
+    const DialectGuard gles3(ShaderDialect::Gles3);
+    const SystemFramebufferGuard system(0);
+    Recorder gl_calls;
+    gl.DrawBuffer = nullptr;
+    gl.DepthRange = nullptr;
+    const ShadowMap map = create_shadow_map();
+    apply_fixed_gl_state();
+    EXPECT_NE(map.framebuffer, 0u);
+    EXPECT_EQ(gl_calls.count("ReadBuffer"), 1u);
+    EXPECT_EQ(gl_calls.count("DepthFunc"), 1u);
+}
+
 TEST(ShadowMap, GivenAnIncompleteFramebuffer_ThenTheStatusIsReportedInLowerCaseHex) {
     const DialectGuard desktop(ShaderDialect::Desktop);
     EXPECT_EXIT(stdout_to_stderr([] {

@@ -11,7 +11,7 @@
 #include <random>
 #include <vector>
 
-namespace coilwend {
+namespace coilwend::heads_lab {
 
 // Which parts of the board a search may change.
 struct Frozen {
@@ -66,4 +66,4 @@ using OnBest = std::function<void(const Candidate&)>;
 std::vector<Candidate> improve(const Puzzle& start, const Frozen& frozen, const Goals& goals,
                                const SearchRun& run, const OnBest& on_best = {});
 
-} // namespace coilwend
+} // namespace coilwend::heads_lab

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-namespace coilwend {
+namespace coilwend::heads_lab {
 namespace {
 
 constexpr std::array<Direction, 4> kDirections{kUp, kDown, kLeft, kRight};
@@ -174,4 +174,4 @@ std::vector<Ablation> ablations(const Puzzle& start, SolveLimits limits) {
     return out;
 }
 
-} // namespace coilwend
+} // namespace coilwend::heads_lab

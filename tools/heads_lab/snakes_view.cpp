@@ -1,11 +1,9 @@
-#include "picture_writer.hpp"
+#include "snakes_view.hpp"
 
 #include <algorithm>
 
-namespace coilwend {
+namespace coilwend::heads_lab {
 namespace {
-
-constexpr std::size_t kMaxSnakes = 16;
 
 bool contains(const std::vector<Pos>& cells, Pos p) {
     return std::find(cells.begin(), cells.end(), p) != cells.end();
@@ -39,19 +37,6 @@ std::vector<std::string> snake_rows(const Puzzle& puzzle) {
     return rows;
 }
 
-char ground(const Puzzle& puzzle, Pos p) {
-    if (contains(puzzle.walls, p))
-        return '#';
-    return contains(puzzle.water, p) ? '~' : '.';
-}
-
-char mark(const Puzzle& puzzle, Pos p) {
-    const bool target = contains(puzzle.targets, p);
-    if (puzzle.exit == p)
-        return target ? '@' : 'E';
-    return target ? 'o' : '.';
-}
-
 char item(const Puzzle& puzzle, Pos p) {
     for (const Item& i : puzzle.items)
         if (i.pos == p)
@@ -60,33 +45,6 @@ char item(const Puzzle& puzzle, Pos p) {
 }
 
 } // namespace
-
-std::string write_picture(const Puzzle& puzzle) {
-    if (puzzle.snakes.size() > kMaxSnakes)
-        return {};
-    const auto snakes = snake_rows(puzzle);
-    if (snakes.empty())
-        return {};
-    std::string out = "ground marks items snakes\n";
-    for (int y = puzzle.height - 1; y >= 0; --y) {
-        std::string layers[3];
-        for (int x = 0; x < puzzle.width; ++x) {
-            const Pos p{wrap8(x), wrap8(y)};
-            layers[0] += ground(puzzle, p);
-            layers[1] += mark(puzzle, p);
-            layers[2] += item(puzzle, p);
-        }
-        out += layers[0] + "  " + layers[1] + "  " + layers[2] + "  " + snakes[y] + "\n";
-    }
-    std::string heads;
-    for (std::size_t s = 0; s < puzzle.snakes.size(); ++s)
-        if (puzzle.snakes[s].two_headed)
-            heads +=
-                std::string(" ") + static_cast<char>((puzzle.snakes[s].companion ? 'a' : 'A') + s);
-    if (!heads.empty())
-        out += "two-headed:" + heads + "\n";
-    return out;
-}
 
 std::string write_snakes(const Puzzle& puzzle) {
     const auto rows = snake_rows(puzzle);
@@ -108,4 +66,4 @@ std::string write_snakes(const Puzzle& puzzle) {
     return out;
 }
 
-} // namespace coilwend
+} // namespace coilwend::heads_lab

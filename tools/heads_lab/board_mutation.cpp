@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-namespace coilwend {
+namespace coilwend::heads_lab {
 namespace {
 
 using Rng = std::mt19937_64;
@@ -234,4 +234,4 @@ std::vector<Candidate> improve(const Puzzle& start, const Frozen& frozen, const 
     return best;
 }
 
-} // namespace coilwend
+} // namespace coilwend::heads_lab

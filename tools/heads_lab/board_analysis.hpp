@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace coilwend {
+namespace coilwend::heads_lab {
 
 // Moves of the solution in which a two-headed snake leads with the other end
 // than in its previous move; a snake's first move counts when it leads with
@@ -48,4 +48,4 @@ struct Ablation {
 // snake (a snake only when another snake the player owns remains).
 std::vector<Ablation> ablations(const Puzzle& start, SolveLimits limits);
 
-} // namespace coilwend
+} // namespace coilwend::heads_lab
