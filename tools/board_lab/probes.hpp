@@ -48,6 +48,11 @@ bool keeps_invariants(const Puzzle& puzzle);
 // its first moves leading into dead positions, then more dead positions.
 double candidate_score(const SolveReport& report);
 
+// The draft with every wall and water cell removed, one at a time, whose
+// removal keeps the shortest solution as long and the traps along it as many:
+// what is left is there for a reason.
+Puzzle pruned(const Puzzle& draft, SolveLimits limits);
+
 // Higher is a better water puzzle: near the goal length, with early traps and
 // many dead positions, few walls, and water that lengthens the solution
 // compared with the same board dry (`dry`).
