@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace coilwend {
@@ -193,9 +194,11 @@ double water_score(const SolveReport& report, const SolveReport& dry, std::size_
     const double dry_moves = dry.solvable ? static_cast<double>(dry.moves.size()) : moves;
     const double gain = std::min(8.0, moves - dry_moves);
     const double idle_water = dry.solvable && gain <= 0 ? 6.0 : 0.0;
-    const double traps = moves > 0 ? static_cast<double>(report.traps_on_path) / moves : 0;
-    return length + 4.0 * first_dead + 3.0 * dead_share + 4.0 * traps + 0.7 * gain - idle_water -
-           0.25 * static_cast<double>(walls);
+    // Traps along the way count for more than length: a long walk is no puzzle.
+    const double traps = static_cast<double>(report.traps_on_path);
+    const double openness = 0.3 * std::log2(1.0 + static_cast<double>(report.reachable));
+    return 0.5 * length + 1.5 * traps + 4.0 * first_dead + 3.0 * dead_share + 0.7 * gain -
+           idle_water - openness - 0.25 * static_cast<double>(walls);
 }
 
 double candidate_score(const SolveReport& report) {
