@@ -5,6 +5,7 @@
 
 #include "game/move_event.hpp"
 #include "game/puzzle.hpp"
+#include "snake_rendering/snake_mesh.hpp" // kVanishingSnakeIndex
 
 #include <cstddef>
 #include <span>
@@ -31,9 +32,6 @@ struct SnakeDrawPlan {
     bool companion = false;
     SnakeMotion motion;
 };
-
-// A snake that has just left the board is drawn once more under this index.
-inline constexpr std::size_t kVanishingSnakeIndex = 999;
 
 // The step amount shown for a bump's progress p: the leading end pushes half
 // a cell towards the blocked cell and comes back (+-1 -> +-0.5 -> +-1).

@@ -273,6 +273,10 @@ SolveReport solve(const Puzzle& start, SolveLimits limits) {
                     best_edge = e;
                 }
             }
+            bool trap = false;
+            for (std::uint32_t e = graph.edge_start[at]; e < graph.edge_start[at + 1]; ++e)
+                trap = trap || to_goal[graph.targets[e]] == kUnreached;
+            report.traps_on_path += trap ? 1 : 0;
             const SolverMove m = unpack_move(graph.codes[best_edge]);
             report.moves.push_back(m);
             at = graph.targets[best_edge];

@@ -29,6 +29,9 @@ struct SolveReport {
     std::size_t dead = 0;             // reachable positions from which the level cannot be finished
     std::size_t first_moves = 0;      // legal moves from the start
     std::size_t first_moves_dead = 0; // of those, the ones that lead into a dead position
+    // Positions along the shortest solution (the start included, the end not)
+    // from which some legal move leads into a dead position: the traps a player meets.
+    std::size_t traps_on_path = 0;
     double seconds = 0;
 };
 

@@ -1,6 +1,7 @@
 // The entry point: start-up in a fixed order, the main loop, and shutdown in
 // the reverse order as the owning handles go out of scope.
 
+#include "board_renderer/board_renderer.hpp"
 #include "game/log.hpp"
 #include "graphics/shader_build.hpp"
 #include "levels/catalogue.hpp"
@@ -64,8 +65,9 @@ int run_game(std::span<const char* const> arguments) {
     load_startup_settings(prefs);
     apply_fixed_gl_state();
     read_system_framebuffer();
+    BoardRenderer board = BoardRenderer::create();
     const OpenControllers controllers = open_game_controllers();
-    Game game;
+    Game game(&board);
 
     if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)
         fatal_sdl("Couldn't get timer");

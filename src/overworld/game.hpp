@@ -1,16 +1,19 @@
 #pragma once
 // The scene controller that the main loop owns and steps once per pass.
 //
-// For now it plays a single level: the game starts straight into it, and
-// leaving it (solved or not) starts it afresh. The loop only uses the calls
-// below; the overworld, menus, transitions, saving and drawing build on them.
+// For now it plays the levels one after another: the game starts straight
+// into the first entry of the overworld table, and leaving a level (solved
+// or not) goes on to the next entry. The overworld, menus, transitions and
+// saving build on the calls below; see advance_to_next_level.
 
-#include "game/board_camera.hpp"
+#include "board_renderer/board_view.hpp"
 #include "game/level_play.hpp"
+#include "overworld/catalogue.hpp"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string_view>
+#include <vector>
 
 namespace coilwend {
 
@@ -18,8 +21,10 @@ enum class LevelEnd : std::uint8_t { Abandoned, Completed };
 
 class Game {
   public:
-    Game();
-    // LevelPlay keeps a pointer to the game's board camera, so the game stays put.
+    // Draws levels through board (which must outlive the game); without one,
+    // step only updates, which is what tests without a GL context need.
+    explicit Game(BoardView* board = nullptr);
+    // LevelPlay keeps a pointer to the board's camera, so the game stays put.
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -35,21 +40,34 @@ class Game {
     // True while a scene transition runs; the overworld takes no input then.
     bool transition_running() const;
 
-    // The window's size in window units, for mapping the pointer to cells.
+    // The window's size in window units, for the board's camera.
     void set_window_size(std::uint32_t width, std::uint32_t height);
 
-    // One pass: repeats held commands, pulses the stuck hint, plays the
-    // front animation and leaves a level once it is solved and shown so.
+    // One pass of the main loop: update, then draw.
     void step();
+    // The frame's changes without drawing: repeats held commands, pulses the
+    // stuck hint, plays the front animation and leaves a level once it is
+    // solved and shown so. Returns false when the level was left, in which
+    // case nothing is drawn this pass.
+    bool update();
+    // Draws the played level: the history entry the front animation belongs
+    // to, at that animation's progress.
+    void draw();
+
+    // The overworld entries and the index of the current one.
+    const std::vector<OverworldEntry>& levels() const { return levels_; }
+    std::size_t selected() const { return selected_; }
+    // How the last level ended, if one was left.
+    std::optional<LevelEnd> last_level_end() const { return last_level_end_; }
 
   private:
-    void update_camera();
+    void advance_to_next_level();
 
-    std::string_view selected_level_;
+    BoardView* board_ = nullptr;
+    std::vector<OverworldEntry> levels_;
+    std::size_t selected_ = 0;
     std::optional<LevelPlay> play_;
-    BoardCamera camera_;
-    std::uint32_t window_width_ = 0;
-    std::uint32_t window_height_ = 0;
+    std::optional<LevelEnd> last_level_end_;
 };
 
 } // namespace coilwend

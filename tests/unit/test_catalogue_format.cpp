@@ -2,6 +2,8 @@
 // and every malformed picture is rejected with the level and the source line.
 
 #include "levels/board_parser.hpp"
+#include "levels/board_writer.hpp"
+#include "levels/catalogue.hpp"
 
 #include <gtest/gtest.h>
 
@@ -186,4 +188,16 @@ TEST(BoardFormat, GivenASettingOutOfRangeThenItIsRejected) {
 TEST(BoardFormatDeathTest, GivenAMalformedDefinitionAtStartUpThenTheProgramEnds) {
     EXPECT_EXIT(stdout_to_stderr([] { parse_board_or_die(text("\nground marks items snakes\n")); }),
                 testing::ExitedWithCode(101), "Panic at .* - Level t.rs at");
+}
+
+TEST(BoardFormat, GivenEveryCatalogueBoardWhenDrawnAndReadBackThenTheSamePuzzleComesOut) {
+    for (const Level& level : level_definitions()) {
+        SCOPED_TRACE(level.id);
+        const std::string picture = "\n" + board_picture(level.puzzle);
+        const auto parsed = parse_board(
+            BoardText{level.id, level.puzzle.name, level.puzzle.setting, picture, "x", 1});
+        ASSERT_TRUE(parsed.level) << parsed.error << picture;
+        // Items, walls and the rest are listed in the same cell order either way.
+        EXPECT_EQ(parsed.level->puzzle, level.puzzle) << picture;
+    }
 }

@@ -4,6 +4,9 @@
 //   coilwend-solve --json           the whole catalogue as JSON on standard output
 //   coilwend-solve --solution ID    the stored shortest solution of a level
 //   coilwend-solve --level ID       solve one level and show its figures
+//   coilwend-solve --picture FILE [--show]
+//                                   solve a board picture drawn in a file ("-": standard input),
+//                                   showing the snakes after every move
 //   coilwend-solve --write-solutions FILE --write-docs FILE
 //                                   regenerate the stored solutions and the level list
 
@@ -11,14 +14,19 @@
 #include "level_list.hpp"
 #include "solve_all.hpp"
 
+#include "game/level_play.hpp"
+#include "levels/board_parser.hpp"
+#include "levels/board_writer.hpp"
 #include "levels/catalogue.hpp"
 #include "levels/solution_letters.hpp"
 #include "levels/solutions.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -29,7 +37,7 @@ namespace {
 constexpr unsigned kThreads = 2;
 
 int usage() {
-    std::cerr << "usage: coilwend-solve [--json | --solution ID | --level ID |\n"
+    std::cerr << "usage: coilwend-solve [--json | --solution ID | --level ID | --picture FILE |\n"
                  "                       --write-solutions FILE --write-docs FILE]\n";
     return 2;
 }
@@ -78,6 +86,65 @@ int one_level(std::string_view id) {
     return r.solvable ? 0 : 1;
 }
 
+// Prints the snakes layer after every move of the solution, side by side, for review.
+void show_solution(const Puzzle& start, const std::vector<SolverMove>& moves) {
+    std::vector<std::string> frames;
+    Puzzle at = start;
+    auto snakes_layer = [](const Puzzle& p) {
+        std::string picture = board_picture(p);
+        std::vector<std::string> rows;
+        std::size_t line_start = picture.find('\n') + 1;
+        for (int y = 0; y < p.height; ++y) {
+            const std::size_t end = picture.find('\n', line_start);
+            const std::string line = picture.substr(line_start, end - line_start);
+            rows.push_back(line.substr(line.size() - p.width));
+            line_start = end + 1;
+        }
+        return rows;
+    };
+    std::vector<std::vector<std::string>> all{snakes_layer(at)};
+    for (const SolverMove& m : moves) {
+        at = apply_move(at, m.snake, m.front, m.direction)->puzzle;
+        all.push_back(snakes_layer(at));
+    }
+    for (std::size_t first = 0; first < all.size(); first += 10) {
+        for (int y = 0; y < start.height; ++y) {
+            for (std::size_t f = first; f < std::min(all.size(), first + 10); ++f)
+                std::printf("%s  ", all[f][y].c_str());
+            std::printf("\n");
+        }
+        std::printf("\n");
+    }
+}
+
+int picture(const char* path, bool show) {
+    std::string text;
+    if (std::string_view(path) == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+    } else {
+        std::ifstream in(path);
+        if (!in) {
+            std::cerr << "Could not read " << path << '\n';
+            return 1;
+        }
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const auto parsed = parse_board(BoardText{"draft.rs", "Draft", 0, text, path, 1});
+    if (!parsed.level) {
+        std::cerr << parsed.error << '\n';
+        return 1;
+    }
+    const SolveReport r = solve(parsed.level->puzzle);
+    print_row(*parsed.level, r);
+    std::printf("first moves: %zu, into dead positions: %zu; traps on the solution path: %zu\n",
+                r.first_moves, r.first_moves_dead, r.traps_on_path);
+    if (r.solvable)
+        std::printf("solution: %s\n", solution_letters(parsed.level->puzzle, r.moves).c_str());
+    if (r.solvable && show)
+        show_solution(parsed.level->puzzle, r.moves);
+    return r.solvable ? 0 : 1;
+}
+
 int regenerate(const char* solutions_path, const char* docs_path) {
     const auto began = std::chrono::steady_clock::now();
     const auto reports = solve_all(level_definitions(), kThreads);
@@ -123,6 +190,8 @@ int main(int argc, char** argv) {
     }
     if (first == "--level" && argc == 3)
         return one_level(argv[2]);
+    if (first == "--picture" && (argc == 3 || (argc == 4 && std::string_view(argv[3]) == "--show")))
+        return picture(argv[2], argc == 4);
     const char* solutions_path = nullptr;
     const char* docs_path = nullptr;
     for (int i = 1; i + 1 < argc; i += 2) {

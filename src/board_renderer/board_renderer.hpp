@@ -1,0 +1,93 @@
+#pragma once
+// The board renderer: draws one level, lit by one directional light with a
+// shadow map, through a slightly tilted orthographic camera that fits the
+// board into the window. Geometry is rebuilt on the CPU only when what it
+// depends on has changed; a frame with nothing new re-issues the main pass
+// and the overlays only, and allocates nothing.
+
+#include "board_renderer/board_view.hpp"
+#include "board_renderer/overlay_geometry.hpp"
+#include "game/board_camera.hpp"
+#include "game/move_event.hpp"
+#include "game/puzzle.hpp"
+#include "graphics/programs.hpp"
+#include "graphics/shader_build.hpp"
+#include "graphics/vertex_buffer.hpp"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace coilwend {
+
+// The icons of the tutorial overlays live in the user-interface atlas. Until
+// one is attached (texture 0) the renderer skips every icon overlay.
+struct BoardIconAtlas {
+    GLuint texture = 0;
+    std::span<const UvRect> icons; // the atlas rectangle of every icon number
+};
+
+// Light from high above the board's far right: normalize(-0.3, -0.4, -1), so
+// shadows fall towards the viewer's lower left.
+inline constexpr Vec3 kLightDirection{-0.26832816f, -0.35777089f, -0.89442718f};
+// The share of a colour that the light adds; the rest is ambient.
+inline constexpr float kLightIntensity = 0.45f;
+
+class BoardRenderer final : public BoardView {
+  public:
+    // Builds the scene programs, the six buffers and the shadow map and sets
+    // the light on the lit programs. Needs a current context, the fixed GL
+    // state applied and the system framebuffer read.
+    static BoardRenderer create();
+
+    // The viewport uses the drawable size in pixels, the camera the window size.
+    void set_window_size(std::uint32_t width, std::uint32_t height) override;
+    void set_icon_atlas(BoardIconAtlas atlas) { atlas_ = atlas; }
+
+    void draw(const BoardFrame& frame) override;
+
+    const BoardCamera& camera() const override { return camera_; }
+
+  private:
+    BoardRenderer() = default;
+
+    // True when the level's static geometry must be built (again).
+    bool static_stale(const Puzzle& puzzle) const;
+    void build_static(const Puzzle& puzzle);
+    void build_dynamic(const Puzzle& puzzle, const MoveEvent& event, std::uint64_t history_length);
+    void draw_overlays(const BoardFrame& frame, const MoveEvent& event);
+    // The tutorial icons; a hook that draws nothing until an atlas is attached.
+    void draw_icon_overlays(const BoardFrame& frame, const MoveEvent& event);
+
+    VertexBuffer<FacetVertex> snakes_;
+    VertexBuffer<MeshVertex> pieces_;
+    VertexBuffer<MeshVertex> ground_;
+    VertexBuffer<PatternVertex> scenery_;
+    VertexBuffer<ColorVertex> overlay_;
+    VertexBuffer<TexturedVertex> icons_;
+
+    std::uint32_t window_width_ = 0;
+    std::uint32_t window_height_ = 0;
+    BoardIconAtlas atlas_;
+
+    struct StaticCache {
+        bool built = false;
+        std::string_view level_name;
+        std::uint32_t window_width = 0;
+        std::uint32_t window_height = 0;
+        std::uint8_t board_width = 0;
+        std::uint8_t board_height = 0;
+    } static_cache_;
+    struct DynamicCache {
+        bool built = false;
+        std::uint64_t history_length = 0;
+        bool event_active = false;
+    } dynamic_cache_;
+
+    ScenePrograms programs_;
+    BoardCamera camera_;
+    ShadowMap shadow_;
+};
+
+} // namespace coilwend

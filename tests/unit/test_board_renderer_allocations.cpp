@@ -1,0 +1,138 @@
+// Steady frames of the board renderer allocate nothing: this file replaces
+// the global allocation functions with counting ones (for the whole test
+// binary; they count only while a test asks them to) and draws through a GL
+// table whose entries neither record nor allocate.
+
+#include "board_renderer/board_renderer.hpp"
+#include "board_renderer_fixture.hpp"
+#include "rules_fixtures.hpp"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+std::atomic<bool> counting{false};
+std::atomic<std::size_t> allocations{0};
+
+void* counted_allocation(std::size_t size) {
+    if (counting.load(std::memory_order_relaxed))
+        allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    return counted_allocation(size);
+}
+void* operator new[](std::size_t size) {
+    return counted_allocation(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace coilwend {
+namespace {
+
+// Counts while alive.
+class AllocationCounter {
+  public:
+    AllocationCounter() {
+        allocations = 0;
+        counting = true;
+    }
+    ~AllocationCounter() { counting = false; }
+    std::size_t count() const { return allocations.load(); }
+};
+
+// A GL table that answers every call with zero and records nothing, except
+// the two calls the test looks at.
+std::size_t draw_calls = 0;
+std::size_t shadow_viewports = 0;
+
+template <class Function> struct Silent;
+template <class Result, class... Args> struct Silent<Result(APIENTRYP)(Args...)> {
+    static Result APIENTRY call(Args...) { return Result{}; }
+};
+
+GlFunctions silent_gl() {
+    GlFunctions table;
+#define COILWEND_SILENT_ENTRY(ret, name, params) table.name = &Silent<decltype(table.name)>::call;
+    COILWEND_GL_FUNCTIONS(COILWEND_SILENT_ENTRY)
+#undef COILWEND_SILENT_ENTRY
+    table.DrawArrays = [](GLenum, GLint, GLsizei) { ++draw_calls; };
+    table.Viewport = [](GLint, GLint, GLsizei width, GLsizei) {
+        if (width == shadow_map_size)
+            ++shadow_viewports;
+    };
+    return table;
+}
+
+TEST(BoardRendererAllocations, GivenASteadyFrame_ThenDrawingAllocatesNothing) {
+    Puzzle puzzle = testing::parallel();
+    puzzle.walls = testing::cells({{1, 2}});
+    puzzle.setting = 1; // stumps: patterned scenery too
+    puzzle.items = {Item{ItemKind::Shrink, {2, 2}}};
+    puzzle.targets = testing::cells({{0, 2}});
+    const Selection selection{0, false};
+    BoardFrame frame;
+    frame.puzzle = &puzzle;
+    frame.history_length = 4;
+    frame.selection = selection;
+
+    fake_gl::Recorder recorder;
+    testing::GlContextValues context(ShaderDialect::Desktop);
+    testing::script_board_uniforms(recorder);
+    BoardRenderer renderer = BoardRenderer::create();
+    renderer.set_window_size(1280, 720);
+    // A first frame builds everything and grows the scratch vectors.
+    renderer.draw(frame);
+
+    const GlFunctions recording = gl;
+    gl = silent_gl();
+    draw_calls = 0;
+    shadow_viewports = 0;
+    std::size_t counted = 0;
+    {
+        const AllocationCounter counter;
+        for (int i = 0; i < 10; ++i)
+            renderer.draw(frame);
+        counted = counter.count();
+    }
+    gl = recording;
+
+    EXPECT_EQ(counted, 0u);
+    EXPECT_EQ(draw_calls, 10u * 5u) << "four batches and the selection marker per frame";
+    EXPECT_EQ(shadow_viewports, 0u) << "no shadow pass without a change";
+}
+
+TEST(BoardRendererAllocations, GivenTheCounter_WhenSomethingAllocates_ThenItIsSeen) {
+    // Guards the test above against a counter that never counts.
+    std::size_t counted = 0;
+    {
+        const AllocationCounter counter;
+        auto* volatile p = new int(3);
+        delete p;
+        counted = counter.count();
+    }
+    EXPECT_EQ(counted, 1u);
+}
+
+} // namespace
+} // namespace coilwend
