@@ -26,6 +26,12 @@ void set_light_uniforms(const ScenePrograms& programs) {
     gl.UseProgram(0);
 }
 
+Mat4 overlay_projection(const Mat4& camera) {
+    Mat4 towards_viewer = Mat4::identity();
+    towards_viewer.at(2, 3) = -kOverlayDepthBias;
+    return towards_viewer * camera;
+}
+
 void upload_view_uniforms(const ScenePrograms& programs, const Mat4& camera, const Mat4& light) {
     struct Target {
         GLuint program;
@@ -40,10 +46,12 @@ void upload_view_uniforms(const ScenePrograms& programs, const Mat4& camera, con
         {programs.textured, ViewUniforms::ProjOnly},
     }};
     const bool has_shadow_map = shader_dialect() != ShaderDialect::Gles2;
+    const Mat4 overlays = overlay_projection(camera);
     for (const Target& target : targets) {
         gl.UseProgram(target.program);
         if (target.uniforms != ViewUniforms::LightOnly)
-            set_matrix(target.program, "proj", camera);
+            set_matrix(target.program, "proj",
+                       target.program == programs.colour ? overlays : camera);
         if (has_shadow_map && target.uniforms != ViewUniforms::ProjOnly)
             set_matrix(target.program, "light_proj", light);
     }

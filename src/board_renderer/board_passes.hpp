@@ -25,8 +25,17 @@ void set_light_uniforms(const ScenePrograms& programs);
 
 // "proj" and "light_proj" on every program that reads them, in the order
 // mesh, facet, shadow, colour, pattern, textured. GLES 2 has no shadow map,
-// so there "light_proj" is never set.
+// so there "light_proj" is never set. The colour program draws the overlays
+// with overlay_projection.
 void upload_view_uniforms(const ScenePrograms& programs, const Mat4& camera, const Mat4& light);
+
+// The camera for the flat overlays. The selection marker lies in the floor's
+// plane; depths interpolated over its triangles and over the floor's differ in
+// the last bits, so without a nudge towards the viewer the floor would show
+// through it in patches. The nudge is far smaller than anything standing on
+// the floor, which still hides the marker.
+Mat4 overlay_projection(const Mat4& camera);
+inline constexpr float kOverlayDepthBias = 2e-5f; // in clip-space z
 
 // Renders the depth of every batch as the light sees it into the shadow map,
 // then returns to the system framebuffer. Not under GLES 2.

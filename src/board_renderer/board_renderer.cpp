@@ -4,6 +4,7 @@
 #include "board_renderer/board_geometry.hpp"
 #include "board_renderer/board_passes.hpp"
 #include "board_renderer/board_scratch.hpp"
+#include "board_renderer/board_skirt.hpp"
 #include "board_renderer/dynamic_geometry.hpp"
 #include "graphics/gl_context_info.hpp"
 
@@ -55,6 +56,7 @@ void BoardRenderer::build_static(const Puzzle& puzzle) {
 
     BoardScratch& scratch = board_scratch();
     build_static_geometry(puzzle, scratch.ground, scratch.scenery);
+    add_front_skirt(scratch.ground, puzzle);
     ground_.upload(scratch.ground);
     scenery_.upload(scratch.scenery);
     static_cache_ = {true, puzzle.name, window_width_, window_height_, puzzle.width, puzzle.height};

@@ -18,6 +18,9 @@ namespace coilwend {
     GL_FUNCTION(void, BindVertexArray, (GLuint array))                                              \
     GL_FUNCTION(void, BlendEquation, (GLenum mode))                                                 \
     GL_FUNCTION(void, BlendFunc, (GLenum sfactor, GLenum dfactor))                                  \
+    GL_FUNCTION(void, BlitFramebuffer,                                                              \
+                (GLint srcX0, GLint srcY0, GLint srcX1, GLint srcY1, GLint dstX0, GLint dstY0,      \
+                 GLint dstX1, GLint dstY1, GLbitfield mask, GLenum filter))                         \
     GL_FUNCTION(void, BufferData, (GLenum target, GLsizeiptr size, const void* data, GLenum usage)) \
     GL_FUNCTION(void, BufferSubData,                                                                \
                 (GLenum target, GLintptr offset, GLsizeiptr size, const void* data))                \

@@ -5,9 +5,11 @@
 #include "board_renderer/board_geometry.hpp"
 #include "board_renderer/board_renderer.hpp"
 #include "board_renderer/board_scratch.hpp"
+#include "board_renderer/board_skirt.hpp"
 #include "board_renderer/dynamic_geometry.hpp"
 #include "board_renderer_fixture.hpp"
 #include "rules_fixtures.hpp"
+#include "test_board_geometry_support.hpp"
 
 #include <gtest/gtest.h>
 
@@ -140,6 +142,7 @@ TEST(BoardRendererFirstFrame, GivenANewLevel_ThenEachBatchIsUploadedWithItsUsage
     std::vector<MeshVertex> ground;
     std::vector<PatternVertex> scenery;
     build_static_geometry(puzzle, ground, scenery);
+    add_front_skirt(ground, puzzle);
     BoardScratch expected;
     build_dynamic_geometry(puzzle, event, expected);
     ASSERT_FALSE(scenery.empty()) << "the stump should have patterned parts";
@@ -415,6 +418,34 @@ TEST(BoardRendererOverlays, GivenAnAtlas_ThenTheIntroIconIsDrawnPremultipliedAnd
     ASSERT_EQ(blends.size(), 2u);
     EXPECT_EQ(blends[0].args, (std::vector<double>{GL_ONE, GL_ONE_MINUS_SRC_ALPHA}));
     EXPECT_EQ(blends[1].args, (std::vector<double>{GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA}));
+}
+
+TEST(BoardStatic, GivenAnExitInTheFrontRow_ThenItsFunnelNeverShowsBelowTheBoardsEdge) {
+    Puzzle puzzle = testing::open_board(4, 2);
+    puzzle.exit = {1, 0};
+    std::vector<MeshVertex> ground;
+    std::vector<PatternVertex> scenery;
+    build_static_geometry(puzzle, ground, scenery);
+    add_front_skirt(ground, puzzle);
+
+    // Only faces turned to the viewer are drawn (the rest are culled).
+    const Vec3 view = testing::camera_view_direction();
+    std::vector<testing::Triangle> drawn;
+    for (const testing::Triangle& t : testing::triangles_of(ground))
+        if (dot(t.face(), view) < 0)
+            drawn.push_back(t);
+
+    // Rays passing under the front edge, all across the exit's column.
+    int funnel_seen = 0, rays = 0;
+    for (float x = 0.52f; x <= 1.48f; x += 0.05f)
+        for (float z = -0.1f; z >= -4.9f; z -= 0.2f) {
+            const Vec3 below_edge{x, -0.5f, z};
+            const auto* hit = testing::first_hit(drawn, below_edge - view * 20.0f, view);
+            ++rays;
+            if (hit != nullptr && std::fabs(hit->a.y + 0.5f) > 1e-4f)
+                ++funnel_seen;
+        }
+    EXPECT_EQ(funnel_seen, 0) << "of " << rays << " rays";
 }
 
 TEST(BoardRendererDeathTest, GivenNoDrawableSize_ThenDrawingStopsTheProgram) {

@@ -4,6 +4,7 @@
 
 #include "board_renderer/board_view.hpp"
 #include "game/event_playback.hpp"
+#include "levels/catalogue.hpp"
 #include "levels/solution_letters.hpp"
 #include "levels/solutions.hpp"
 #include "main/input_device.hpp"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -59,6 +61,22 @@ int play_out(Game& game, int limit = 1000) {
         ++passes;
     }
     return passes;
+}
+
+// The title of the overworld entry at index i.
+std::string_view title_of(const Game& game, std::size_t i) {
+    return find_level(game.levels()[i].id).puzzle.name;
+}
+
+// Presses the first `moves` move letters of the level's stored solution (and
+// the snake changes before them), so the tests follow the level designs.
+void play_solution_start(LevelPlay& play, std::string_view id, std::size_t moves) {
+    const std::string_view letters = stored_solution(id);
+    std::size_t end = 0, counted = 0;
+    while (end < letters.size() && counted < moves)
+        counted += letters[end++] != 'N';
+    ASSERT_EQ(counted, moves) << id << " has a shorter solution";
+    ASSERT_TRUE(play_letters(play, letters.substr(0, end)));
 }
 
 // The history index of the entry a frame showed.
@@ -111,28 +129,29 @@ TEST_F(GameTest, GivenABoard_WhenAFrameIsDrawn_ThenThePointerMapsThroughTheBoard
     EXPECT_EQ(game.level_play()->camera, nullptr) << "the new level is not on screen yet";
 }
 
-TEST_F(GameTest, GivenAHeldMove_WhenTheGameSteps_ThenItRepeatsOnThe26thPassAndEvery11th) {
+TEST_F(GameTest, GivenAHeldUndo_WhenTheGameSteps_ThenItRepeatsOnThe26thPassAndEvery11th) {
     set_last_input_device(InputDevice::Keyboard);
     Game game;
-    game.leave_level(LevelEnd::Abandoned); // "Room for Error": five cells of room
     LevelPlay& play = *game.level_play();
-    const std::size_t start = play.history.size();
-    press_held_command(play, command::kRight);
-    ASSERT_EQ(play.history.size(), start + 1) << "a press moves at once";
+    play_solution_start(play, game.levels()[0].id, 4);
+    const std::size_t made = play.history.size();
+    ASSERT_EQ(made, 5u);
+    press_held_command(play, command::kUndo);
+    ASSERT_EQ(play.history.size(), made - 1) << "a press acts at once";
     for (int pass = 1; pass <= 25; ++pass)
         game.step();
-    EXPECT_EQ(play.history.size(), start + 1);
+    EXPECT_EQ(play.history.size(), made - 1);
     game.step();
-    EXPECT_EQ(play.history.size(), start + 2) << "first repeat on the 26th pass";
+    EXPECT_EQ(play.history.size(), made - 2) << "first repeat on the 26th pass";
     for (int pass = 1; pass <= 10; ++pass)
         game.step();
-    EXPECT_EQ(play.history.size(), start + 2);
+    EXPECT_EQ(play.history.size(), made - 2);
     game.step();
-    EXPECT_EQ(play.history.size(), start + 3) << "then every 11th";
-    release_held_command(play, command::kRight);
+    EXPECT_EQ(play.history.size(), made - 3) << "then every 11th";
+    release_held_command(play, command::kUndo);
     for (int pass = 1; pass <= 30; ++pass)
         game.step();
-    EXPECT_EQ(play.history.size(), start + 3) << "released: no more repeats";
+    EXPECT_EQ(play.history.size(), made - 3) << "released: no more repeats";
 }
 
 TEST_F(GameTest,
@@ -141,8 +160,7 @@ TEST_F(GameTest,
     RecordingBoard board;
     Game game(&board);
     LevelPlay& play = *game.level_play();
-    // The first level's stored shortest solution, so the test follows the board.
-    ASSERT_TRUE(play_letters(play, stored_solution("38.rs")));
+    ASSERT_TRUE(play_letters(play, stored_solution(game.levels()[0].id)));
     ASSERT_TRUE(is_complete(play.current()));
 
     // The exit crawl and the closing iris still have to be seen.
@@ -155,14 +173,14 @@ TEST_F(GameTest,
     EXPECT_GT(passes, 20);
     EXPECT_EQ(game.last_level_end(), LevelEnd::Completed);
     EXPECT_EQ(game.selected(), 1u);
-    EXPECT_EQ(game.level_play()->current().name, "Room for Error");
+    EXPECT_EQ(game.level_play()->current().name, title_of(game, 1));
 }
 
 TEST_F(GameTest, GivenTheSolvedPass_ThenNothingIsDrawnThatPass) {
     set_last_input_device(InputDevice::Keyboard);
     RecordingBoard board;
     Game game(&board);
-    ASSERT_TRUE(play_letters(*game.level_play(), stored_solution("38.rs")));
+    ASSERT_TRUE(play_letters(*game.level_play(), stored_solution(game.levels()[0].id)));
     std::size_t frames_before = 0;
     for (int pass = 0; pass < 1000 && !game.last_level_end(); ++pass) {
         frames_before = board.frames.size();
@@ -171,7 +189,7 @@ TEST_F(GameTest, GivenTheSolvedPass_ThenNothingIsDrawnThatPass) {
     ASSERT_EQ(game.last_level_end(), LevelEnd::Completed);
     EXPECT_EQ(board.frames.size(), frames_before);
     ASSERT_FALSE(board.frames.empty());
-    EXPECT_EQ(board.frames.back().level, "Humble Beginnings");
+    EXPECT_EQ(board.frames.back().level, title_of(game, 0));
     EXPECT_EQ(board.frames.back().kind, MoveEventKind::Leaving) << "the iris closed last";
 }
 
@@ -185,7 +203,7 @@ TEST_F(GameTest, GivenEscape_WhenLevelsAreLeft_ThenTheTableIsWalkedInOrderAndWra
     for (std::size_t i = 1; i < count; ++i)
         game.leave_level(LevelEnd::Abandoned);
     EXPECT_EQ(game.selected(), 0u);
-    EXPECT_EQ(game.level_play()->current().name, "Humble Beginnings");
+    EXPECT_EQ(game.level_play()->current().name, title_of(game, 0));
 }
 
 TEST_F(GameTest, GivenQueuedMoves_WhenDrawn_ThenEachFrameShowsTheFrontEventsEntry) {
@@ -195,8 +213,7 @@ TEST_F(GameTest, GivenQueuedMoves_WhenDrawn_ThenEachFrameShowsTheFrontEventsEntr
     game.leave_level(LevelEnd::Abandoned); // a level whose opening is the iris
     board.frames.clear();
     LevelPlay& play = *game.level_play();
-    run_command(play, command::kRight);
-    run_command(play, command::kRight);
+    play_solution_start(play, game.levels()[1].id, 2);
     ASSERT_EQ(play.history.size(), 3u);
     ASSERT_EQ(play.events.size(), 3u) << "iris, then two steps";
 
@@ -218,7 +235,8 @@ TEST_F(GameTest, GivenQueuedMoves_WhenDrawn_ThenEachFrameShowsTheFrontEventsEntr
     EXPECT_EQ(board.frames.back().kind, MoveEventKind::None);
     for (const auto& frame : board.frames) {
         if (frame.kind == MoveEventKind::Step) {
-            EXPECT_LT(frame.progress, 0.0f) << "led by the last cell, running up to 0";
+            EXPECT_GT(std::fabs(frame.progress), 0.0f) << "a finished step is not shown";
+            EXPECT_LE(std::fabs(frame.progress), 1.0f);
         }
     }
 }

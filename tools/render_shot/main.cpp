@@ -1,14 +1,22 @@
 // coilwend-render-shot: one frame of a level, drawn by the real board
 // renderer, saved as a PNG.
 //
-//   coilwend-render-shot --level ID --out FILE [--size WxH] [--moves LETTERS]
+//   coilwend-render-shot (--level ID | --board FILE [--setting N] [--title T])
+//                        --out FILE [--size WxH] [--moves LETTERS]
 //                        [--progress P | --intro P] [--device keyboard|mouse|controller]
 //
-// The level is played from its keyboard start through LETTERS (U, D, L, R, N
-// as coilwend-solve --solution prints them). Without --progress the board is
-// shown at rest; with it, the last move's animation is frozen at P (1 = just
-// begun, 0 = done). --intro P shows the level's opening instead. The window is
-// hidden and its context is requested exactly as the game requests its own.
+// The level is played from its start (no snake selected for --device mouse,
+// as in the game) through LETTERS: U, D, L, R, N as coilwend-solve --solution
+// prints them. Without --progress the board is shown at rest; with it, the
+// last move's animation is frozen at P (1 = just begun, 0 = done). --intro P
+// shows the level's opening instead.
+//
+// --board reads a board picture in the catalogue's format (header line
+// "ground marks items snakes" first) instead of a catalogue level; the title
+// "Reunion" gives it that level's fixed floor and scenery.
+//
+// The window is hidden and its context is requested exactly as the game
+// requests its own.
 
 #include "png_writer.hpp"
 #include "shot_scene.hpp"
@@ -47,7 +55,8 @@ struct Options {
 
 int usage() {
     std::cerr
-        << "usage: coilwend-render-shot --level ID --out FILE [--size WxH] [--moves LETTERS]\n"
+        << "usage: coilwend-render-shot (--level ID | --board FILE [--setting N] [--title T])\n"
+           "                            --out FILE [--size WxH] [--moves LETTERS]\n"
            "                            [--progress P | --intro P]\n"
            "                            [--device keyboard|mouse|controller]\n";
     return 2;
@@ -89,7 +98,16 @@ bool parse(int argc, char** argv, Options& options) {
         const std::string_view value = argv[++i];
         if (flag == "--level")
             options.shot.level = value;
-        else if (flag == "--out")
+        else if (flag == "--board")
+            options.shot.board_file = value;
+        else if (flag == "--title")
+            options.shot.title = value;
+        else if (flag == "--setting") {
+            const auto [end, error] =
+                std::from_chars(value.data(), value.data() + value.size(), options.shot.setting);
+            if (error != std::errc() || end != value.data() + value.size())
+                return false;
+        } else if (flag == "--out")
             options.out = value;
         else if (flag == "--moves")
             options.shot.moves = value;
@@ -113,7 +131,9 @@ bool parse(int argc, char** argv, Options& options) {
             return false;
         }
     }
-    return !options.shot.level.empty() && !options.out.empty() &&
+    if (options.device == PromptDevice::Mouse)
+        options.shot.start = StartSelection::None;
+    return options.shot.level.empty() != options.shot.board_file.empty() && !options.out.empty() &&
            !(options.shot.progress && options.shot.intro);
 }
 
@@ -132,20 +152,38 @@ WindowHandle open_hidden_window(int width, int height) {
     return window;
 }
 
-// The back buffer as RGBA rows from the top, fully opaque.
+// The back buffer as RGB rows from the top. The window's
+// buffer is multisampled, and reading it directly may return single samples
+// (Mesa's software driver does), so it is first resolved into a plain texture
+// the way the window system resolves it for display.
 std::vector<std::uint8_t> read_back_buffer(int width, int height) {
-    std::vector<std::uint8_t> bottom_up(static_cast<std::size_t>(width) * height * 4);
-    gl.Finish();
+    GLuint texture = 0, framebuffer = 0;
+    gl.GenTextures(1, &texture);
+    gl.BindTexture(GL_TEXTURE_2D, texture);
+    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    gl.BindTexture(GL_TEXTURE_2D, 0);
+    gl.GenFramebuffers(1, &framebuffer);
+    gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+    gl.FramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    gl.BindFramebuffer(GL_READ_FRAMEBUFFER, system_framebuffer());
     gl.ReadBuffer(GL_BACK);
+    // The stored values are already encoded; copy them as they are.
+    gl.Disable(GL_FRAMEBUFFER_SRGB);
+    gl.BlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    gl.Enable(GL_FRAMEBUFFER_SRGB);
+
+    std::vector<std::uint8_t> bottom_up(static_cast<std::size_t>(width) * height * 3);
+    gl.BindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    gl.ReadBuffer(GL_COLOR_ATTACHMENT0);
     gl.PixelStorei(GL_PACK_ALIGNMENT, 1);
-    gl.ReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bottom_up.data());
+    gl.ReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottom_up.data());
+    gl.Finish();
+
     std::vector<std::uint8_t> top_down(bottom_up.size());
-    const std::size_t row = static_cast<std::size_t>(width) * 4;
+    const std::size_t row = static_cast<std::size_t>(width) * 3;
     for (int y = 0; y < height; ++y)
         std::memcpy(top_down.data() + static_cast<std::size_t>(y) * row,
                     bottom_up.data() + static_cast<std::size_t>(height - 1 - y) * row, row);
-    for (std::size_t i = 3; i < top_down.size(); i += 4)
-        top_down[i] = 255;
     return top_down;
 }
 
@@ -197,8 +235,8 @@ int run(const Options& options) {
     }
     const std::vector<std::uint8_t> pixels = read_back_buffer(drawable_width, drawable_height);
     const std::string failure =
-        render_shot::write_rgba_png(options.out, static_cast<std::uint32_t>(drawable_width),
-                                    static_cast<std::uint32_t>(drawable_height), pixels);
+        render_shot::write_rgb_png(options.out, static_cast<std::uint32_t>(drawable_width),
+                                   static_cast<std::uint32_t>(drawable_height), pixels);
     if (!failure.empty()) {
         std::cerr << failure << '\n';
         return 1;

@@ -1,5 +1,5 @@
 #pragma once
-// Writes an 8-bit RGBA image as a PNG file.
+// Writes an opaque 8-bit RGB image as a PNG file.
 
 #include <cstdint>
 #include <span>
@@ -7,8 +7,8 @@
 
 namespace render_shot {
 
-// Rows top to bottom, four bytes per pixel. Returns an error text, empty on success.
-std::string write_rgba_png(const std::string& path, std::uint32_t width, std::uint32_t height,
-                           std::span<const std::uint8_t> pixels);
+// Rows top to bottom, three bytes per pixel. Returns an error text, empty on success.
+std::string write_rgb_png(const std::string& path, std::uint32_t width, std::uint32_t height,
+                          std::span<const std::uint8_t> pixels);
 
 } // namespace render_shot

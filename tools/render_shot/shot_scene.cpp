@@ -1,10 +1,14 @@
 #include "shot_scene.hpp"
 
 #include "game/event_playback.hpp"
+#include "levels/board_parser.hpp"
 #include "levels/catalogue.hpp"
 #include "levels/solution_letters.hpp"
 
 #include <cmath>
+#include <deque>
+#include <fstream>
+#include <sstream>
 
 namespace render_shot {
 namespace {
@@ -18,20 +22,60 @@ bool is_signed(MoveEventKind kind) {
            kind == MoveEventKind::Exit;
 }
 
+// Parsed puzzles keep views into their picture and title, so both stay here.
+struct LoadedBoard {
+    std::string title;
+    std::string picture;
+    std::string file;
+    coilwend::Level level;
+};
+
+const coilwend::Level* load_board(const ShotRequest& request, std::string& error) {
+    static std::deque<LoadedBoard> loaded;
+    std::ifstream in(request.board_file);
+    if (!in) {
+        error = "cannot read " + request.board_file;
+        return nullptr;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    LoadedBoard& board = loaded.emplace_back();
+    board.title = request.title;
+    board.picture = "\n" + text.str(); // the picture starts on the line after the call
+    board.file = request.board_file;
+    if (request.setting < 0 || request.setting > 255) {
+        error = "setting out of range";
+        return nullptr;
+    }
+    const coilwend::BoardText source{"shot.rs",     board.title, std::uint8_t(request.setting),
+                                     board.picture, board.file,  0};
+    coilwend::BoardParse parsed = coilwend::parse_board(source);
+    if (!parsed.level) {
+        error = parsed.error;
+        return nullptr;
+    }
+    board.level = std::move(*parsed.level);
+    return &board.level;
+}
+
+const coilwend::Level* find_catalogue_level(const std::string& id, std::string& error) {
+    for (const coilwend::Level& candidate : coilwend::level_definitions())
+        if (candidate.id == id)
+            return &candidate;
+    error = "No level called " + id;
+    return nullptr;
+}
+
 } // namespace
 
 ShotScene prepare_shot(const ShotRequest& request) {
     ShotScene scene;
-    const coilwend::Level* level = nullptr;
-    for (const coilwend::Level& candidate : coilwend::level_definitions())
-        if (candidate.id == request.level)
-            level = &candidate;
-    if (level == nullptr) {
-        scene.error = "No level called " + request.level;
+    const coilwend::Level* level = request.board_file.empty()
+                                       ? find_catalogue_level(request.level, scene.error)
+                                       : load_board(request, scene.error);
+    if (level == nullptr)
         return scene;
-    }
-    coilwend::LevelPlay play =
-        coilwend::start_level(level->puzzle, coilwend::StartSelection::FirstSnake);
+    coilwend::LevelPlay play = coilwend::start_level(level->puzzle, request.start);
 
     if (request.intro) {
         if (!request.moves.empty()) {

@@ -1,0 +1,199 @@
+# Pictures of the board compared with stored references, then the real game
+# driven by real key presses compared with the same renderer's pictures of
+# the levels it should be showing.
+#
+# The references are drawn by coilwend-render-shot from the test boards in
+# boards/ (so redesigning a catalogue level does not touch them): the same
+# board in every setting and as the level "Reunion", each at rest and in the
+# middle of a move, plus the exit crawl and the opening iris. After a
+# deliberate change to the look of the board, regenerate them with
+# COILWEND_UPDATE_REFERENCES=1 and look at every new picture before
+# committing it.
+source "$(dirname "$0")/lib.sh"
+
+BUILD="$(dirname "$GAME")/../.."
+SHOT="$BUILD/tools/render_shot/coilwend-render-shot"
+SOLVE="$BUILD/tools/solver/coilwend-solve"
+BOARDS="$2/headless/boards"
+REFERENCE="$2/headless/reference"
+UPDATE="${COILWEND_UPDATE_REFERENCES:-0}"
+[[ -x "$SHOT" ]] || fail "coilwend-render-shot not built at $SHOT"
+[[ -x "$SOLVE" ]] || fail "coilwend-solve not built at $SOLVE"
+
+# Pictures match when at most this share of their pixels (per mille) differ
+# by more than the fuzz: room for rounding in the driver, none for a shifted,
+# missing or recoloured piece.
+FUZZ="5%"
+TOLERANCE_PER_MILLE=5
+
+# differing_pixels <a.png> <b.png>
+differing_pixels() {
+    local count
+    count="$(compare -metric AE -fuzz "$FUZZ" "$1" "$2" null: 2>&1 || true)"
+    awk -v n="$count" 'BEGIN { printf "%d", n + 0 }'
+}
+
+# matches <name> <picture> <expected picture>
+matches() {
+    local name=$1 picture=$2 expected=$3
+    local size allowed differing
+    size="$(identify -format '%wx%h' "$picture")"
+    [[ "$size" == "$(identify -format '%wx%h' "$expected")" ]] ||
+        fail "$name: picture is $size, expected $(identify -format '%wx%h' "$expected")"
+    allowed=$(($(identify -format '%w*%h' "$picture") * TOLERANCE_PER_MILLE / 1000))
+    differing="$(differing_pixels "$picture" "$expected")"
+    if ((differing > allowed)); then
+        cp "$picture" "/tmp/coilwend-screenshot-$name.png" 2>/dev/null || true
+        cp "$expected" "/tmp/coilwend-screenshot-$name-expected.png" 2>/dev/null || true
+        fail "$name: $differing pixels differ (at most $allowed allowed); pictures kept as /tmp/coilwend-screenshot-$name*.png"
+    fi
+    echo "ok: $name ($differing pixels differ)"
+}
+
+# matches_reference <name> <picture>: compares, or stores it in update mode.
+matches_reference() {
+    local name=$1 picture=$2 reference="$REFERENCE/$1.png"
+    if [[ "$UPDATE" == 1 ]]; then
+        mkdir -p "$REFERENCE"
+        cp "$picture" "$reference"
+        echo "updated: $name"
+        return
+    fi
+    [[ -f "$reference" ]] || fail "no reference picture $reference"
+    matches "$name" "$picture" "$reference"
+}
+
+# shot <output> <arguments...>: one frame from coilwend-render-shot.
+shot() {
+    local out=$1
+    shift
+    "$SHOT" --out "$out" "$@" >"$WORK/shot.log" 2>&1 || {
+        cat "$WORK/shot.log" >&2
+        fail "coilwend-render-shot $* failed"
+    }
+}
+
+start_display
+
+# name, board options, moves ("-" for none), progress of the last move ("-"
+# at rest; "intro:P" shows the opening at P).
+PIECES="--board $BOARDS/pieces.txt"
+CASES=(
+    "setting0_rest|$PIECES --setting 0|-|-"
+    "setting0_move|$PIECES --setting 0|U|0.5"
+    "setting1_rest|$PIECES --setting 1|-|-"
+    "setting1_move|$PIECES --setting 1|R|0.5"
+    "setting2_rest|$PIECES --setting 2|-|-"
+    "setting2_move|$PIECES --setting 2|D|0.5"
+    "setting3_rest|$PIECES --setting 3|-|-"
+    "setting3_move|$PIECES --setting 3|UR|0.5"
+    "setting4_rest|$PIECES --setting 4|-|-"
+    "setting4_move|$PIECES --setting 4|RRR|0.5"
+    "reunion_rest|--board $BOARDS/reunion.txt --title Reunion|-|-"
+    "reunion_move|--board $BOARDS/reunion.txt --title Reunion|UU|0.5"
+    "exit_crawl|--board $BOARDS/exit.txt|RU|0.5"
+    "iris_opening|$PIECES --setting 0|-|intro:0.4"
+)
+for case in "${CASES[@]}"; do
+    IFS='|' read -r name board moves progress <<<"$case"
+    read -r -a arguments <<<"$board"
+    arguments+=(--size 640x360)
+    [[ "$moves" != - ]] && arguments+=(--moves "$moves")
+    if [[ "$progress" == intro:* ]]; then
+        arguments+=(--intro "${progress#intro:}")
+    elif [[ "$progress" != - ]]; then
+        arguments+=(--progress "$progress")
+    fi
+    shot "$WORK/$name.png" "${arguments[@]}"
+    matches_reference "$name" "$WORK/$name.png"
+done
+[[ "$UPDATE" == 1 ]] && { echo "PASS (references updated)"; exit 0; }
+
+# The real game starts in the first overworld level and moves on to the
+# next entry each time a level is left.
+LEVELS=(38.rs 3.rs 57.rs)
+
+start_game
+wait_until_running
+window="$(game_window)"
+timeout 30 xdotool windowfocus --sync "$window"
+eval "$(timeout 30 xdotool getwindowgeometry --shell "$window")"
+SIZE="${WIDTH}x${HEIGHT}"
+
+# Screens are compared at half size, which is plenty to see a snake move.
+capture() {
+    import -display "$DISPLAY" -window "$window" "$WORK/capture.png" 2>/dev/null
+    convert "$WORK/capture.png" -resize 50% "$1"
+}
+
+# settled <picture>: waits until two captures in a row are identical (the
+# opening animation has played out), leaving the last one in <picture>.
+settled() {
+    local deadline=$((SECONDS + 90))
+    capture "$WORK/previous.png"
+    while true; do
+        sleep 0.5
+        capture "$1"
+        [[ "$(differing_pixels "$1" "$WORK/previous.png")" == 0 ]] && return
+        ((SECONDS < deadline)) || fail "the screen did not settle within 90s"
+        mv "$1" "$WORK/previous.png"
+    done
+}
+
+# expected <picture> <arguments...>: the renderer's own picture of a level
+# state, at the game window's size, shrunk like the captures.
+expected() {
+    local out=$1
+    shift
+    shot "$WORK/full.png" --size "$SIZE" "$@"
+    convert "$WORK/full.png" -resize 50% "$out"
+}
+
+press() { timeout 30 xdotool key --window "$window" "$@"; }
+
+# The first level's tutorial draws a pointer ring until a key says the
+# player is on the keyboard; the game started on the mouse, so no snake is
+# selected.
+press Return
+settled "$WORK/game_first.png"
+expected "$WORK/expected_first.png" --level "${LEVELS[0]}" --device mouse
+matches game_first "$WORK/game_first.png" "$WORK/expected_first.png"
+
+# Escape moves on to the next level, started with its snake selected.
+press Escape
+settled "$WORK/game_second.png"
+expected "$WORK/expected_second.png" --level "${LEVELS[1]}"
+matches game_second "$WORK/game_second.png" "$WORK/expected_second.png"
+(($(differing_pixels "$WORK/game_first.png" "$WORK/game_second.png") > 1000)) ||
+    fail "Escape did not change the level on screen"
+
+# The first move of the level's solution, as keys.
+solution="$("$SOLVE" --solution "${LEVELS[1]}")"
+changes="${solution%%[UDLR]*}" # snake changes before the first move
+first_move="${solution:0:$((${#changes} + 1))}"
+keys=()
+for ((i = 0; i < ${#first_move}; ++i)); do
+    case "${first_move:i:1}" in
+    U) keys+=(Up) ;;
+    D) keys+=(Down) ;;
+    L) keys+=(Left) ;;
+    R) keys+=(Right) ;;
+    N) keys+=(Tab) ;;
+    esac
+done
+press "${keys[@]}"
+settled "$WORK/game_second_moved.png"
+expected "$WORK/expected_second_moved.png" --level "${LEVELS[1]}" --moves "$first_move"
+matches game_second_moved "$WORK/game_second_moved.png" "$WORK/expected_second_moved.png"
+moved="$(differing_pixels "$WORK/game_second.png" "$WORK/game_second_moved.png")"
+((moved > 200)) || fail "the move $first_move changed only $moved pixels"
+
+press Escape
+settled "$WORK/game_third.png"
+expected "$WORK/expected_third.png" --level "${LEVELS[2]}"
+matches game_third "$WORK/game_third.png" "$WORK/expected_third.png"
+
+game_running || fail "the game stopped while being played"
+stop_game
+[[ "$GAME_STATUS" == 0 ]] || fail "exit status $GAME_STATUS after SIGTERM, expected 0"
+echo "PASS"
