@@ -40,7 +40,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 94> kSolutio
     {"34.rs", "NLUU"},
     {"35.rs", "RRRR"},
     {"36.rs", "UUUUURR"},
-    {"37.rs", "UUUUURRR"},
+    {"37.rs", "ULLLLNURDRRRRNULL"},
     {"38.rs", "DDRRRRUU"},
     {"39.rs", "RRURDDLULLU"},
     {"4.rs", "ULDLURRDLLUNDDRNURNULNDNRNULLD"},
@@ -50,8 +50,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 94> kSolutio
     {"43.rs", "RR"},
     {"45.rs", "LUURNDDLLNNRRNUNLUNDD"},
     {"46.rs", "RRURDLLLUUNDDLLNURRRNLND"},
-    {"47.rs", "UUUURRR"},
-    {"48.rs", "UUUURRRR"},
+    {"47.rs", "LDLURNDDRNURUR"},
+    {"48.rs", "RRURNLNRNUNDR"},
     {"5.rs", "RRRRRRRRR"},
     {"50.rs", "DLLURNDRUUNNDDNNLNNRNNDNNUNNDNNUNNRNNLULLDLNRRRDRDR"},
     {"51.rs", "LDLURRNLLDRRNRRRU"},
@@ -102,7 +102,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 94> kSolutio
     {"93.rs", "UUUUUURRRRRR"},
     {"p1.rs", "RRRRRRR"},
     {"p2.rs", "RRR"},
-    {"p3.rs", "UUUURRRRRRRR"},
+    {"p3.rs", "RRURNLNULLNRNUNNDRRDRRNNDNUR"},
     {"p5.rs", "RRRR"},
 }};
 // clang-format on
