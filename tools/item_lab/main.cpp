@@ -9,7 +9,7 @@
 //                     [--min-moves N] [--max-moves N] [--max-walls N] [--max-positions N]
 //                     [--restarts N] [--items-free] [--keep-kinds] [--eat-all]
 //                     [--eat-none] [--eater LETTER]... [--vanish LETTER]... [--water]
-//                     [--keep-walls]
+//                     [--keep-walls] [--keep-snakes]
 //       proposes variations of one draft, best first, as pictures to paste
 //
 // --trace draws every position of the shortest solution.
@@ -42,7 +42,7 @@ int usage() {
                  "[--keep N] [--min-moves N] [--max-moves N] [--max-walls N] [--max-positions N] "
                  "[--restarts N] "
                  "[--items-free] [--keep-kinds] [--eat-all] [--eat-none] [--eater LETTER]... "
-                 "[--vanish LETTER]... [--keep-walls] "
+                 "[--vanish LETTER]... [--keep-walls] [--keep-snakes] "
                  "[--water]\n";
     return 2;
 }
@@ -146,6 +146,10 @@ int main(int argc, char** argv) {
         }
         if (option == "--eat-all") {
             goals.solution_eats_all = SolutionEatsAll::Yes;
+            continue;
+        }
+        if (option == "--keep-snakes") {
+            goals.snakes_may_change = SnakesMayChange::No;
             continue;
         }
         if (option == "--keep-walls") {

@@ -106,11 +106,15 @@ Puzzle vary(const Puzzle& from, const VariationGoals& goals, std::mt19937_64& rn
             break;
         }
         case 6: { // a snake turns round
+            if (goals.snakes_may_change == SnakesMayChange::No)
+                continue;
             Snake& s = p.snakes[pick(rng, p.snakes.size())];
             std::reverse(s.cells.begin(), s.cells.end());
             break;
         }
         default: { // a snake crawls a few cells, over items without eating them
+            if (goals.snakes_may_change == SnakesMayChange::No)
+                continue;
             const std::size_t s = pick(rng, p.snakes.size());
             Puzzle bare = p;
             bare.items.clear();
