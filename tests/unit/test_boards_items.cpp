@@ -14,8 +14,9 @@ using namespace coilwend;
 namespace {
 
 // The area in overworld order.
-constexpr std::array<std::string_view, 9> kItemArea{"39.rs", "10.rs", "16.rs", "86.rs", "52.rs",
-                                                    "64.rs", "69.rs", "93.rs", "14.rs"};
+constexpr std::array<std::string_view, 12> kItemArea{"39.rs", "10.rs", "16.rs", "86.rs",
+                                                     "52.rs", "64.rs", "69.rs", "93.rs",
+                                                     "8.rs",  "32.rs", "41.rs", "14.rs"};
 
 } // namespace
 
@@ -40,6 +41,16 @@ TEST(ItemBoards, GivenTheAreaThenOnlyMechanicsTaughtBeforeItAppear) {
         for (const Snake& snake : start.snakes)
             EXPECT_FALSE(snake.two_headed);
     }
+}
+
+TEST(ItemBoards, GivenTheAreaThenItEndsWithItsLongestPuzzles) {
+    // The last two levels are the area's finale; a few more ask for real planning.
+    for (const std::string_view id : {kItemArea[10], kItemArea[11]})
+        EXPECT_GE(move_count(stored_solution(id)), 30u) << id;
+    std::size_t long_ones = 0;
+    for (const std::string_view id : kItemArea)
+        long_ones += move_count(stored_solution(id)) >= 25 ? 1 : 0;
+    EXPECT_GE(long_ones, 4u);
 }
 
 TEST(ItemBoards, GivenTheFirstLevelOfTheAreaThenItIsAShortLessonInGrowing) {
