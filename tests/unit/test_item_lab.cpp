@@ -204,3 +204,39 @@ TEST(Variations, GivenASearchThenProposalsAreDistinctSolvableAndBestFirst) {
         }
     }
 }
+
+TEST(Variations, GivenWallsAndSnakesKeptThenOnlyItemsAndTheExitMove) {
+    const Puzzle start = draft_puzzle(kPoof);
+    std::mt19937_64 rng(11);
+    VariationGoals goals;
+    goals.walls_may_change = WallsMayChange::No;
+    goals.snakes_may_change = SnakesMayChange::No;
+    Puzzle p = start;
+    for (int i = 0; i < 200; ++i) {
+        p = vary(p, goals, rng);
+        ASSERT_EQ(p.walls, start.walls);
+        ASSERT_EQ(p.snakes, start.snakes);
+    }
+}
+
+TEST(Variations, GivenGoalsForWhoEatsAndWhoVanishesThenTheBestProposalMeetsThem) {
+    VariationGoals goals;
+    goals.kinds_may_change = KindsMayChange::No;
+    goals.walls_may_change = WallsMayChange::No;
+    goals.eaters = {1};
+    goals.vanishers = {1};
+    const auto found = search_variations(draft_puzzle(kPoof), goals, {5, 1, 30, 1});
+    ASSERT_EQ(found.size(), 1u);
+    const auto eaten = items_eaten(found[0].puzzle, found[0].report.moves);
+    ASSERT_FALSE(eaten.empty());
+    EXPECT_EQ(eaten.back().snake, 1u);
+    EXPECT_TRUE(eaten.back().vanished);
+    // A goal no board can meet costs every proposal the same penalty.
+    VariationGoals impossible = goals;
+    impossible.eaters = {0, 1};
+    impossible.solution_eats_all = SolutionEatsAll::Nothing;
+    const Puzzle start = draft_puzzle(kPoof);
+    const auto penalised = search_variations(start, impossible, {5, 1, 0, 1});
+    ASSERT_EQ(penalised.size(), 1u);
+    EXPECT_LT(penalised[0].score, proposal_score(start, solve(start), impossible));
+}
