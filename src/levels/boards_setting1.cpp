@@ -52,11 +52,11 @@ ground marks items snakes
 idea: making the companion vanish at once is tempting, but first it must clear the food from your turning square
 )"),
         board("69.rs", "Nice", 1, R"(
-ground marks items snakes
-.....  .....  .++..  v..v<
+ground marks  items  snakes
+.....  .....  .+...  v..v<
 .....  ...E.  .....  vA.b^
 ...#.  .....  ..-..  >^..^
-idea: the six spins in its own curl and slims down below so the nine can slip out, then takes the nine's seat
+idea: the six cannot get round without eating the food over its head, so it must slim down on the shrink below before the nine can unwind and give up its seat
 )"),
         board("93.rs", "Heavy", 1, R"(
 ground   marks    items    snakes

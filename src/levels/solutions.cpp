@@ -72,7 +72,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 94> kSolutio
     {"66.rs", "UUUURRRRRRR"},
     {"67.rs", "DRNRURDLLURNNRRRUNNLDDNNUUNNLLNNRRNULNNRNLUL"},
     {"68.rs", "RRRRRRR"},
-    {"69.rs", "ULDDRRULLURRNLDLLNRRDNUNL"},
+    {"69.rs", "URDDLULURRNLDLLNRRDNUNL"},
     {"7.rs", "NNLLLUUNRRNLLLUUUNNRRRRRR"},
     {"70.rs", "RRRRRR"},
     {"71.rs", "RRRRRRR"},
