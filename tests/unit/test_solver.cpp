@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using namespace coilwend;
 
 namespace {
@@ -125,7 +127,9 @@ TEST(StoredSolutions, GivenEveryLevelThenItsStoredSolutionFinishesItWhenPressedK
     }
 }
 
-TEST(StoredSolutions, GivenEveryLevelThenNoShorterSolutionExists) {
+TEST(SlowStoredSolutions, GivenEveryLevelThenNoShorterSolutionExists) {
+    if (std::getenv("COILWEND_SLOW_TESTS") == nullptr)
+        GTEST_SKIP() << "solves the whole catalogue; run with the slow label";
     for (const Level& level : level_definitions()) {
         SCOPED_TRACE(level.id);
         const SolveReport r = solve(level.puzzle);
