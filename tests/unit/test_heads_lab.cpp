@@ -126,6 +126,10 @@ TEST(HeadsLabSearch, GivenBrokenBoardsThenValidBoardRejectsEach) {
     Puzzle wet = good;
     wet.water.push_back(good.snakes[1].cells[0]);
     EXPECT_FALSE(valid_board(wet));
+    Puzzle wall_in_water = good;
+    wall_in_water.water.push_back({0, 2});
+    wall_in_water.walls.push_back({0, 2});
+    EXPECT_FALSE(valid_board(wall_in_water));
     Puzzle item_under_snake = good;
     item_under_snake.items.push_back({ItemKind::Grow, good.snakes[0].cells[0]});
     EXPECT_FALSE(valid_board(item_under_snake));
