@@ -104,10 +104,12 @@ ground marks items snakes
 )"),
         board("80.rs", "Constriction", 3, R"(
 ground marks items snakes
-.........  .........  .........  .........
-.........  .........  .........  .........
-.........  .........  .........  .........
-.........  ........E  .........  >A.......
+....  ....  ....  ....
+....  ooo.  ....  >>>v
+.#..  @.o.  ....  ^.bA
+....  ooo.  ....  ^.^<
+two-headed: A
+idea: the pillar must be squeezed all round: coil the long snake over most of the ring and crowd the little companion into the rest, ending with your tail on the exit
 )"),
         board("81.rs", "Contortion", 3, R"(
 ground marks items snakes
@@ -129,11 +131,11 @@ idea: the companions cannot swim: sink into the pool and wait there while both c
 )"),
         board("43.rs", "Sliding Between", 3, R"(
 ground marks items snakes
-....  ....  ....  ....
-....  ....  ....  ....
-....  ....  ....  ....
-....  ....  ....  ....
-....  ...E  ....  >A..
+.....#  ...E..  ......  >v.b<.
+..##..  ......  ......  .A..^.
+.....#  ......  ......  c<<<^.
+two-headed: A
+idea: the little two-headed snake has to slip round the block between two long one-way companions, reversing whenever one of them closes in
 )"),
         board("58.rs", "Right Back Where We Started From", 3, R"(
 ground marks items snakes
@@ -155,11 +157,12 @@ idea: there is barely a spare cell: the two companions must circle each other ag
 )"),
         board("79.rs", "Ssssssss", 3, R"(
 ground marks items snakes
-.......  .......  .......  .......
-.......  .......  .......  .......
-.......  .......  .......  .......
-.......  .......  .......  .......
-.......  ......E  .......  >A.....
+......  ......  ......  .b<<<<
+..#...  .E....  ......  v<.A<.
+..##.#  ......  ......  >c..^.
+.....#  ......  ......  .>>>^.
+two-headed: A
+idea: three long snakes wound into S-bends fill the board; unwind them a bend at a time, leading with whichever head has room, until yours can reach the exit
 )"),
     };
     return boards;
