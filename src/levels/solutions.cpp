@@ -79,7 +79,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 94> kSolutio
     {"72.rs", "NUNNDNNNNRRNNNUUNNNNDDNNNRDNNNURNNNNLLNNNDDNNNRRNNNNLNNNLNNND"},
     {"73.rs", "RRRRRRRR"},
     {"74.rs", "NNRDRULLDRRNNDLLUNUUULULNLDDDDLL"},
-    {"75.rs", "RRRRRR"},
+    {"75.rs", "NNDNNDDNNNLLNNNNDDNNNNDRRRNNNRUUNNNNULL"},
     {"76.rs", "UUUURRRRR"},
     {"77.rs", "RRRRRRRRR"},
     {"78.rs", "NUUUNLLLLLLUUUNDLLLUUU"},
