@@ -1,7 +1,5 @@
-// The boards of the two-headed area and the final level: every area level
-// needs its second head, the area ramps from a short lesson to two long
-// closing puzzles, and the final board agrees with the fixed tables the board
-// renderer draws it from.
+// The boards of the two-headed area: every level needs its second head, and
+// the area ramps from a short lesson to two long closing puzzles.
 
 #include "levels/catalogue.hpp"
 #include "levels/solution_letters.hpp"
@@ -12,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <set>
 
 using namespace coilwend;
 
@@ -39,13 +36,6 @@ bool solution_leads_with_a_first_cell(std::string_view id) {
     }
     EXPECT_TRUE(is_complete(play.current()));
     return front_led;
-}
-
-std::set<std::pair<int, int>> cells_of(const std::vector<Pos>& list) {
-    std::set<std::pair<int, int>> out;
-    for (const Pos p : list)
-        out.insert({p.x, p.y});
-    return out;
 }
 
 } // namespace
@@ -84,34 +74,4 @@ TEST(TwoHeadedBoards, GivenTheAreaThenItEndsWithLongPuzzlesAndHasFourOfTwentyFiv
         std::count_if(kTwoHeadedArea.begin(), kTwoHeadedArea.end(),
                       [](std::string_view id) { return stored_moves(id) >= 25; });
     EXPECT_GE(long_ones, 4);
-}
-
-TEST(ReunionBoard, GivenTheFinalLevelThenGroundWallsAndWaterMatchTheFixedTables) {
-    const Puzzle& reunion = find_level("89.rs").puzzle;
-    EXPECT_EQ(reunion.name, "Reunion");
-    EXPECT_EQ(reunion.width, 9);
-    EXPECT_EQ(reunion.height, 6);
-    EXPECT_EQ(reunion.setting, 0);
-    const std::set<std::pair<int, int>> walls{{0, 2}, {1, 2}, {2, 1}, {6, 0}, {6, 1}, {7, 2},
-                                              {4, 4}, {5, 4}, {6, 4}, {7, 4}, {7, 5}};
-    EXPECT_EQ(cells_of(reunion.walls), walls);
-    // The drawn water region, less the two of its cells that are walls.
-    const std::set<std::pair<int, int>> water{{0, 0}, {0, 1}, {1, 0}, {1, 1}, {2, 0}};
-    EXPECT_EQ(cells_of(reunion.water), water);
-    const std::set<std::pair<int, int>> two_headed_region{{0, 3}, {0, 4}, {1, 3}, {1, 4},
-                                                          {1, 5}, {2, 3}, {2, 4}, {2, 5}};
-    EXPECT_TRUE(two_headed_region.count({reunion.exit.x, reunion.exit.y}));
-}
-
-TEST(ReunionBoard, GivenTheFinalLevelThenTheOwnSnakeLeadsAReunionOfCompanions) {
-    const Puzzle& reunion = find_level("89.rs").puzzle;
-    ASSERT_GE(reunion.snakes.size(), 8u); // every area's companion skin appears from index 7 on
-    EXPECT_FALSE(reunion.snakes[0].companion);
-    for (std::size_t s = 1; s < reunion.snakes.size(); ++s)
-        EXPECT_TRUE(reunion.snakes[s].companion) << s;
-    EXPECT_FALSE(reunion.items.empty());
-    EXPECT_FALSE(reunion.targets.empty());
-    EXPECT_TRUE(std::any_of(reunion.snakes.begin(), reunion.snakes.end(),
-                            [](const Snake& s) { return s.two_headed; }));
-    EXPECT_GE(stored_moves("89.rs"), 40u);
 }
