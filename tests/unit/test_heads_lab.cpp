@@ -4,6 +4,7 @@
 
 #include "board_analysis.hpp"
 #include "board_mutation.hpp"
+#include "scramble.hpp"
 #include "snakes_view.hpp"
 
 #include "levels/board_parser.hpp"
@@ -126,6 +127,10 @@ TEST(HeadsLabSearch, GivenBrokenBoardsThenValidBoardRejectsEach) {
     Puzzle wet = good;
     wet.water.push_back(good.snakes[1].cells[0]);
     EXPECT_FALSE(valid_board(wet));
+    Puzzle wall_in_water = good;
+    wall_in_water.water.push_back({0, 2});
+    wall_in_water.walls.push_back({0, 2});
+    EXPECT_FALSE(valid_board(wall_in_water));
     Puzzle item_under_snake = good;
     item_under_snake.items.push_back({ItemKind::Grow, good.snakes[0].cells[0]});
     EXPECT_FALSE(valid_board(item_under_snake));
@@ -177,4 +182,65 @@ TEST(HeadsLabSearch, GivenTheScoreThenUnsolvableIsWorstAndNeedlessHeadsArePunish
     ASSERT_TRUE(too_big.gave_up);
     EXPECT_LT(puzzle_score(walled, too_big, plain), unsolvable);
     EXPECT_LT(puzzle_score(walled, too_big, plain), puzzle_score(shut, too_big, plain));
+}
+
+TEST(HeadsLabSearch, GivenTheExitFollowsTheFirstSnakeThenEveryChangeKeepsItUnderItsHead) {
+    const Puzzle start = board_of(R"(
+ground marks items snakes
+.....  o....  .....  .....
+.....  ..E..  .....  >>A..
+.....  .....  .....  .b<<.
+.....  ....o  .....  >c...
+two-headed: A
+)");
+    Frozen frozen;
+    frozen.exit_under_first_snake = true;
+    std::mt19937_64 rng(3);
+    Puzzle p = start;
+    for (int i = 0; i < 200; ++i) {
+        p = mutate(p, frozen, rng);
+        ASSERT_EQ(p.exit, p.snakes[0].cells.back());
+        ASSERT_FALSE(is_complete(p)); // unfinished only because a target is bare
+    }
+}
+
+TEST(HeadsLabScramble, GivenAFinishedPositionWhenWalkedBackThenEveryStartCanReachAFinish) {
+    // Finished: the two-headed snake's first cell is on the exit.
+    const Puzzle finish = board_of(R"(
+ground marks items snakes
+.....  .....  .....  .....
+.#...  .....  .....  ..b<<
+.....  E....  .....  >>>A.
+.....  .....  .....  .c<<.
+two-headed: A
+)");
+    ASSERT_TRUE(is_complete(finish));
+    std::mt19937_64 rng(5);
+    Puzzle at = finish;
+    for (int i = 0; i < 60; ++i) {
+        const Puzzle back = step_back(at, rng);
+        ASSERT_EQ(back.walls, finish.walls);
+        for (std::size_t s = 0; s < back.snakes.size(); ++s)
+            ASSERT_EQ(back.snakes[s].cells.size(), finish.snakes[s].cells.size());
+        at = back;
+        if (i % 10 == 9)
+            EXPECT_TRUE(solve(at).solvable) << write_snakes(at);
+    }
+    Frozen frozen;
+    frozen.backwards = true;
+    const Puzzle start = mutate(finish, frozen, rng);
+    EXPECT_FALSE(start == finish);
+    EXPECT_TRUE(valid_board(start));
+    EXPECT_TRUE(solve(start).solvable);
+}
+
+TEST(HeadsLabScramble, GivenNoSnakeCanMoveThenSteppingBackChangesNothing) {
+    const Puzzle stuck = board_of(R"(
+ground marks items snakes
+#...  ...E  ....  ....
+....  ....  ....  >>>A
+)");
+    std::mt19937_64 rng(1);
+    // The tail is against the edge, so a one-headed snake cannot be pulled back.
+    EXPECT_EQ(step_back(stuck, rng), stuck);
 }

@@ -2,6 +2,7 @@
 
 #include "board_analysis.hpp"
 #include "game/level_play.hpp"
+#include "scramble.hpp"
 
 #include <algorithm>
 #include <array>
@@ -91,6 +92,10 @@ void toggle(std::vector<Pos>& list, Pos c) {
 bool valid_board(const Puzzle& p) {
     if (!inside(p, p.exit) || contains(p.walls, p.exit))
         return false;
+    // A picture has one ground mark per cell: a wall cannot also be water.
+    for (const Pos w : p.water)
+        if (contains(p.walls, w))
+            return false;
     std::vector<Pos> used;
     for (const Snake& s : p.snakes) {
         if (s.cells.size() < 2)
@@ -118,6 +123,12 @@ bool valid_board(const Puzzle& p) {
 }
 
 Puzzle mutate(const Puzzle& from, const Frozen& frozen, Rng& rng) {
+    if (frozen.backwards) {
+        Puzzle p = from;
+        for (std::size_t steps = 1 + pick(rng, 3); steps > 0; --steps)
+            p = step_back(p, rng);
+        return valid_board(p) ? p : from;
+    }
     for (int attempt = 0; attempt < 30; ++attempt) {
         Puzzle p = from;
         switch (pick(rng, 8)) {

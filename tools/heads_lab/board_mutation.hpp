@@ -24,10 +24,14 @@ struct Frozen {
     // The exit follows the first snake's last cell, for levels that end
     // where they began: the start is unfinished only because of targets.
     bool exit_under_first_snake = false;
+    // Change only the snakes, and only by pulling them backwards in time
+    // (see scramble.hpp): every proposal can still reach the drawn position.
+    bool backwards = false;
 };
 
 // The level-file invariants a changed board must keep: snakes inside the
-// board on distinct cells off walls, companions off water, items off walls
+// board on distinct cells off walls, no wall on water, companions off water,
+// items off walls
 // and snakes, the exit off walls, and not finished before the first move.
 bool valid_board(const Puzzle& puzzle);
 

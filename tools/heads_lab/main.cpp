@@ -11,11 +11,14 @@
 // keys, how often a two-headed snake changes its leading end and the best a
 // one-headed variant can do; --replay draws the snakes after every move,
 // --traps counts the moves into dead positions along the solution and
-// --ablate re-solves the board without each piece in turn.
+// --ablate re-solves the board without each piece in turn. --scramble WALK
+// reads the picture as a finished position instead and proposes starts found
+// by walking WALK steps backwards from it (--steps of them are scored per walk).
 
 #include "board_analysis.hpp"
 #include "board_mutation.hpp"
 #include "levels/board_writer.hpp"
+#include "scramble.hpp"
 #include "snakes_view.hpp"
 
 #include "levels/board_parser.hpp"
@@ -42,6 +45,7 @@ struct Options {
     bool traps = false;
     bool ablate = false;
     bool search = false;
+    std::size_t scramble_walk = 0; // with --scramble: the picture is the finish
     Frozen frozen;
     Goals goals;
     SearchRun run;
@@ -78,6 +82,8 @@ bool freeze(std::string_view parts, Frozen& frozen) {
             frozen.snakes = true;
         else if (part == "exit-under-first-snake")
             frozen.exit_under_first_snake = true;
+        else if (part == "backwards")
+            frozen.backwards = true;
         else
             return false;
         parts = comma == std::string_view::npos ? std::string_view{} : parts.substr(comma + 1);
@@ -97,6 +103,8 @@ bool read_options(int argc, char** argv, Options& o) {
             o.ablate = true;
         else if (arg == "--search")
             o.search = true;
+        else if (arg == "--scramble" && i + 1 < argc)
+            o.scramble_walk = number(argv[++i]);
         else if (arg == "--need-heads")
             o.goals.need_heads = true;
         else if (!arg.starts_with("--") || arg == "-")
@@ -188,11 +196,13 @@ int analyse(const Puzzle& puzzle, const Options& o) {
 
 int search(const Puzzle& puzzle, const Options& o) {
     // Progress on standard error, so a long search shows what it has found so far.
-    const auto found = improve(puzzle, o.frozen, o.goals, o.run, [](const Candidate& c) {
+    const OnBest progress = [](const Candidate& c) {
         std::fprintf(stderr, "best so far: score %.2f, moves %zu, reachable %zu, dead %zu\n%s\n",
                      c.score, c.report.moves.size(), c.report.reachable, c.report.dead,
                      board_picture(c.puzzle).c_str());
-    });
+    };
+    const auto found = o.scramble_walk ? scramble(puzzle, o.goals, o.run, o.scramble_walk, progress)
+                                       : improve(puzzle, o.frozen, o.goals, o.run, progress);
     for (const Candidate& c : found) {
         std::printf("score %.2f  ", c.score);
         print_figures(c.puzzle, c.report);
@@ -213,5 +223,6 @@ int main(int argc, char** argv) {
         std::cerr << parsed.error << '\n';
         return 1;
     }
-    return o.search ? search(parsed.level->puzzle, o) : analyse(parsed.level->puzzle, o);
+    return o.search || o.scramble_walk ? search(parsed.level->puzzle, o)
+                                       : analyse(parsed.level->puzzle, o);
 }
