@@ -27,11 +27,11 @@ idea: The friend on the exit cannot step off its island into the water, so it mu
 )"),
         board("47.rs", "Between a Reed", 2, R"(
 ground marks items snakes
-####..  .....E  ......  ......
-.....#  ......  ......  ..>>b.
-~~~~.#  ......  ......  ....A.
-~~~~..  ......  ......  ....^<
-idea: Hide in the reeds: the friend's only way out of the strip is the dry road the snake lies on, and the snake must come back through the reeds behind it.
+###..  ....E  .....  .....
+....#  .....  .....  .>>b.
+~~~.#  .....  .....  ...A.
+~~~..  .....  .....  ...^<
+idea: Hide in the reeds: the friend's only way out of its strip is the dry road the snake lies on, so the snake must swim clear and come back up through the reeds behind it.
 )"),
         board("48.rs", "Lock", 2, R"(
 ground marks items snakes
@@ -41,20 +41,21 @@ ground marks items snakes
 idea: The ring island turns like a lock: there is never room to wait for a clear path, so step in behind the friend and go round with it.
 )"),
         board("76.rs", "Winding Order", 2, R"(
-ground marks items snakes
-.......  ......E  .......  .......
-.......  .......  .......  .......
-.......  .......  .......  .......
-.......  .......  .......  .......
-.......  .......  .......  >A.....
+ground marks  items  snakes
+.....  ...E.  .....  ..>>c
+~~~~.  .....  .....  .....
+.....  .....  .....  >>>b.
+.~~~~  .....  .....  ..v<.
+.....  .....  .....  ..A^<
+idea: The long snake must wind up through the zigzag ahead of the friend: it has to pass the dry right-hand column before the friend steps down into it, and then come at the exit from the left.
 )"),
         board("65.rs", "Brevil", 2, R"(
 ground marks items snakes
-........  .......E  ........  ........
-........  ........  ........  ........
-........  ........  ........  ........
-........  ........  ........  ........
-........  ........  ........  >A......
+....  ..E.  ....  b.c<
+.~..  ....  ....  ^..A
+..#~  ....  ....  ...^
+#...  ....  ....  ...^
+idea: Brief and nasty: both little friends must step round the one wet cell while the snake loops left and comes back under the exit, and nearly every other move strands somebody.
 )"),
         board("66.rs", "Water Landing", 2, R"(
 ground marks items snakes

@@ -14,9 +14,9 @@
 // lists the N best boards one edit away. --climb anneals the draft by single
 // edits toward a water puzzle of about --goal moves (see water_score).
 
-#include "lab_file.hpp"
+#include "board_lab/lab_file.hpp"
+#include "board_lab/probes.hpp"
 #include "levels/board_writer.hpp"
-#include "probes.hpp"
 
 #include "levels/board_parser.hpp"
 #include "levels/catalogue.hpp"
@@ -36,6 +36,7 @@
 #include <thread>
 
 using namespace coilwend;
+using namespace coilwend::board_lab;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "probes.hpp"
+#include "board_lab/probes.hpp"
 
 #include "game/level_play.hpp"
 
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace coilwend {
+namespace coilwend::board_lab {
 namespace {
 
 constexpr std::array<Direction, 4> kSteps{kUp, kDown, kLeft, kRight};
@@ -213,4 +213,4 @@ double candidate_score(const SolveReport& report) {
     return static_cast<double>(report.moves.size()) + 4 * first_dead + 2 * dead_share;
 }
 
-} // namespace coilwend
+} // namespace coilwend::board_lab

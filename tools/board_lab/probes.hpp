@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace coilwend {
+namespace coilwend::board_lab {
 
 // A board variant, with what was changed to get it from the draft.
 struct Variant {
@@ -60,4 +60,4 @@ Puzzle pruned(const Puzzle& draft, SolveLimits limits);
 double water_score(const SolveReport& report, const SolveReport& dry, std::size_t goal_moves,
                    std::size_t walls);
 
-} // namespace coilwend
+} // namespace coilwend::board_lab
