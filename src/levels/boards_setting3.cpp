@@ -27,9 +27,12 @@ idea: duck head first into the side pocket, let the companion pass, then back ou
 )"),
         board("61.rs", "Kaa", 3, R"(
 ground marks items snakes
-........  ........  ........  ........
-........  ........  ........  ........
-........  .......E  ........  >A......
+.....  .....  .....  A<<<<
+.#...  .....  .....  b...^
+.#...  E....  .....  ^...^
+#....  .....  .....  ...>^
+two-headed: A
+idea: Kaa has the monkey coiled in its hole; draw the tail end in to open a way out, then slide the head back down
 )"),
         board("p1.rs", "Chronicler", 3, R"(
 ground marks items snakes
@@ -117,11 +120,12 @@ ground marks items snakes
 )"),
         board("58.rs", "Right Back Where We Started From", 3, R"(
 ground marks items snakes
-.....  .....  .....  .....
-.....  .....  .....  .....
-.....  .....  .....  .....
-.....  .....  .....  .....
-.....  ....E  .....  >A...
+..##.  .....  .....  .v...
+.....  ...E.  .....  c>>Av
+..#..  .....  .....  ^..b<
+...#.  o....  .....  .....
+two-headed: A
+idea: the snake starts on the exit but the target is empty: step aside so the companion can crawl round to it, then come back to exactly where you began
 )"),
         board("59.rs", "Cramped", 3, R"(
 ground marks items snakes

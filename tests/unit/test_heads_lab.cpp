@@ -170,5 +170,11 @@ TEST(HeadsLabSearch, GivenTheScoreThenUnsolvableIsWorstAndNeedlessHeadsArePunish
     EXPECT_LT(puzzle_score(walled, r, heads), puzzle_score(walled, r, plain));
     Puzzle shut = walled;
     shut.walls.push_back({0, 0});
-    EXPECT_LT(puzzle_score(shut, solve(shut), plain), -1e8);
+    const double unsolvable = puzzle_score(shut, solve(shut), plain);
+    EXPECT_LT(unsolvable, puzzle_score(walled, r, heads));
+    // Too big to search is worse still, but less so with every wall added.
+    const SolveReport too_big = solve(walled, SolveLimits{2});
+    ASSERT_TRUE(too_big.gave_up);
+    EXPECT_LT(puzzle_score(walled, too_big, plain), unsolvable);
+    EXPECT_LT(puzzle_score(walled, too_big, plain), puzzle_score(shut, too_big, plain));
 }

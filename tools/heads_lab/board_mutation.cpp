@@ -172,8 +172,13 @@ Puzzle mutate(const Puzzle& from, const Frozen& frozen, Rng& rng) {
 }
 
 double puzzle_score(const Puzzle& puzzle, const SolveReport& r, const Goals& goals) {
-    if (!r.solvable || r.gave_up)
-        return -1e9;
+    // Far below every solvable board, but graded so that a search started
+    // from too open a board drifts toward tighter ones: more walls, fewer
+    // positions.
+    if (r.gave_up)
+        return -2000.0 + 10.0 * static_cast<double>(puzzle.walls.size());
+    if (!r.solvable)
+        return -1000.0 - std::log2(1.0 + static_cast<double>(r.reachable));
     const double moves = static_cast<double>(r.moves.size());
     if (r.moves.size() < goals.min_moves)
         return moves - 100.0;
@@ -188,7 +193,13 @@ double puzzle_score(const Puzzle& puzzle, const SolveReport& r, const Goals& goa
     // Fewer pieces make a cleaner puzzle; a huge space is length without insight.
     const double clutter = 0.4 * static_cast<double>(puzzle.walls.size()) +
                            0.05 * std::log2(1.0 + static_cast<double>(r.reachable));
-    double score = length + 8.0 * first_dead + 6.0 * dead_share + 1.5 * heads - clutter;
+    // A snake the solution never moves is only a wall drawn as a snake.
+    std::vector<bool> moved(puzzle.snakes.size(), false);
+    for (const SolverMove& m : r.moves)
+        moved[m.snake] = true;
+    const double idle = static_cast<double>(std::count(moved.begin(), moved.end(), false));
+    double score =
+        length + 8.0 * first_dead + 6.0 * dead_share + 1.5 * heads - clutter - 4.0 * idle;
     if (goals.need_heads) {
         const auto one = one_headed_moves(puzzle, SolveLimits{goals.max_positions});
         if (one && *one <= r.moves.size() + 2)
@@ -207,8 +218,9 @@ std::vector<Candidate> improve(const Puzzle& start, const Frozen& frozen, const 
         return c;
     };
     auto remember = [&](const Candidate& c) {
-        if (c.score < -1e8 || std::any_of(best.begin(), best.end(),
-                                          [&](const Candidate& b) { return b.puzzle == c.puzzle; }))
+        if (!c.report.solvable || std::any_of(best.begin(), best.end(), [&](const Candidate& b) {
+                return b.puzzle == c.puzzle;
+            }))
             return;
         if (on_best && (best.empty() || c.score > best.front().score))
             on_best(c);

@@ -43,7 +43,8 @@ struct Goals {
 };
 
 // Higher is more of a puzzle: long enough, traps from the first move on,
-// both heads used, few walls. Unsolvable boards score far below everything.
+// both heads used, few walls. Unsolvable boards score far below every
+// solvable one.
 double puzzle_score(const Puzzle& puzzle, const SolveReport& report, const Goals& goals);
 
 struct Candidate {
