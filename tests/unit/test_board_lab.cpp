@@ -128,6 +128,9 @@ TEST(BoardLabChanges, GivenADraftThenEverySingleChangeKeepsTheInvariantsAndFixed
     for (const Variant& v : single_changes(draft, {.snakes = false}))
         EXPECT_EQ(v.puzzle.snakes, draft.snakes) << v.change;
     EXPECT_TRUE(single_changes(draft, {.ground = false, .exit = false, .snakes = false}).empty());
+    for (const Variant& v : single_changes(draft, {.max_length = 3}))
+        for (const Snake& snake : v.puzzle.snakes)
+            EXPECT_LE(snake.cells.size(), 3u) << v.change;
 }
 
 TEST(BoardLabChanges, GivenADraftThenRemovalsTakeAwayOnePieceEachAndThenAllTheWater) {

@@ -35,7 +35,7 @@ std::vector<LabBoard> read_lab_boards(const std::string& contents, std::uint8_t 
         if (line.rfind("= ", 0) == 0) {
             finish();
             name = line.substr(2);
-            picture = "\n";
+            picture.assign(1, '\n');
             first_line = number;
             continue;
         }

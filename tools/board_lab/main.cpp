@@ -3,7 +3,7 @@
 //   coilwend-board-lab FILE [--setting S] [--only NAME] [--probe] [--prune] [--tune N]
 //                      [--limit N]
 //                      [--climb STEPS --restarts N --goal MOVES --seed N]
-//                      [--fixed-ground] [--fixed-exit] [--fixed-snakes]
+//                      [--fixed-ground] [--fixed-exit] [--fixed-snakes] [--max-length N]
 //   coilwend-board-lab --level ID [same options]
 //
 // FILE holds drafts, each opened by a line "= Name" and followed by a picture
@@ -64,7 +64,8 @@ int usage() {
         << "usage: coilwend-board-lab (FILE [--setting S] [--only NAME] | --level ID)\n"
            "                          [--probe] [--prune] [--tune N] [--limit POSITIONS]\n"
            "                          [--climb STEPS] [--restarts N] [--goal MOVES] [--seed N]\n"
-           "                          [--fixed-ground] [--fixed-exit] [--fixed-snakes]\n";
+           "                          [--fixed-ground] [--fixed-exit] [--fixed-snakes]\n"
+           "                          [--max-length N]\n";
     return 2;
 }
 
@@ -250,6 +251,8 @@ int main(int argc, char** argv) {
             options.setting = static_cast<std::uint8_t>(std::atoi(value));
         else if (option == "--tune")
             options.tune = static_cast<std::size_t>(std::atoll(value));
+        else if (option == "--max-length")
+            options.kinds.max_length = static_cast<std::size_t>(std::atoll(value));
         else if (option == "--climb")
             options.climb = static_cast<std::size_t>(std::atoll(value));
         else if (option == "--restarts")

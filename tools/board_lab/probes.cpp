@@ -143,6 +143,8 @@ std::vector<Variant> single_changes(const Puzzle& draft, ChangeKinds kinds) {
             offer("snake " + who + " one shorter", shorter);
         }
         for (const Direction d : kSteps) {
+            if (kinds.max_length != 0 && cells.size() >= kinds.max_length)
+                break;
             Puzzle longer = draft;
             auto& c = longer.snakes[s].cells;
             c.insert(c.begin(), step(cells.front(), d));
@@ -197,8 +199,14 @@ double water_score(const SolveReport& report, const SolveReport& dry, std::size_
     // Traps along the way count for more than length: a long walk is no puzzle.
     const double traps = static_cast<double>(report.traps_on_path);
     const double openness = 0.3 * std::log2(1.0 + static_cast<double>(report.reachable));
-    return 0.5 * length + 1.5 * traps + 4.0 * first_dead + 3.0 * dead_share + 0.7 * gain -
-           idle_water - openness - 0.25 * static_cast<double>(walls);
+    // Turns taken by different snakes: a solution that is one snake walking
+    // alone is no puzzle, however long.
+    double handovers = 0;
+    for (std::size_t i = 1; i < report.moves.size(); ++i)
+        handovers += report.moves[i].snake != report.moves[i - 1].snake ? 1 : 0;
+    return 0.3 * length + 1.5 * traps + std::min(handovers, 12.0) + 4.0 * first_dead +
+           3.0 * dead_share + 0.7 * gain - idle_water - openness -
+           0.25 * static_cast<double>(walls);
 }
 
 double candidate_score(const SolveReport& report) {

@@ -34,6 +34,7 @@ struct ChangeKinds {
     bool ground = true;
     bool exit = true;
     bool snakes = true;
+    std::size_t max_length = 0; // longest a change may make a snake; 0 for no limit
 };
 
 std::vector<Variant> single_changes(const Puzzle& draft, ChangeKinds kinds = {});
@@ -54,9 +55,9 @@ double candidate_score(const SolveReport& report);
 Puzzle pruned(const Puzzle& draft, SolveLimits limits);
 
 // Higher is a better water puzzle: many traps along the shortest solution,
-// early traps and many dead positions, near the goal length, a small space of
-// positions, few walls, and water that lengthens the solution compared with
-// the same board dry (`dry`).
+// many turns handed between snakes, early traps and many dead positions, near the goal length, a
+// small space of positions, few walls, and water that lengthens the solution compared with the same
+// board dry (`dry`).
 double water_score(const SolveReport& report, const SolveReport& dry, std::size_t goal_moves,
                    std::size_t walls);
 
