@@ -184,3 +184,16 @@ TEST(BoardLabScore, GivenReportsThenUnsolvableIsWorstAndWaterThatChangesNothingC
     EXPECT_GT(water_score(wet, shorter_dry, 12, 0), water_score(wet, wet, 12, 0));
     EXPECT_GT(water_score(wet, dry, 12, 0), water_score(wet, dry, 12, 6));
 }
+
+TEST(BoardLabBoxedIn, GivenAPlayerWithNoStepThenItIsBoxedInUntilAFriendMoves) {
+    const Puzzle free_to_move = parsed(kReeds);
+    EXPECT_FALSE(player_boxed_in(free_to_move));
+    // The snake's head sits between a wall and the friend's tail.
+    const Puzzle boxed = parsed(R"(
+ground marks items snakes
+#...  ...E  ....  ....
+....  ....  ....  A<<.
+....  ....  ....  >b..
+)");
+    EXPECT_TRUE(player_boxed_in(boxed));
+}

@@ -4,6 +4,7 @@
 //                      [--limit N]
 //                      [--climb STEPS --restarts N --goal MOVES --seed N]
 //                      [--fixed-ground] [--fixed-exit] [--fixed-snakes] [--max-length N]
+//                      [--boxed-in]
 //   coilwend-board-lab --level ID [same options]
 //
 // FILE holds drafts, each opened by a line "= Name" and followed by a picture
@@ -50,6 +51,7 @@ struct Options {
     std::uint8_t setting = 2;
     bool probe = false;
     bool prune = false;
+    bool boxed_in = false; // --climb prefers boards whose player cannot move at first
     std::size_t tune = 0;
     std::size_t climb = 0;
     std::size_t restarts = 1;
@@ -65,7 +67,7 @@ int usage() {
            "                          [--probe] [--prune] [--tune N] [--limit POSITIONS]\n"
            "                          [--climb STEPS] [--restarts N] [--goal MOVES] [--seed N]\n"
            "                          [--fixed-ground] [--fixed-exit] [--fixed-snakes]\n"
-           "                          [--max-length N]\n";
+           "                          [--max-length N] [--boxed-in]\n";
     return 2;
 }
 
@@ -122,6 +124,8 @@ Scored score_board(const Puzzle& puzzle, const Options& options) {
     const SolveReport dry = solve(dry_board(puzzle), SolveLimits{kDryPositions});
     s.dry_moves = dry.moves.size();
     s.score = water_score(s.report, dry, options.goal, puzzle.walls.size());
+    if (options.boxed_in && !player_boxed_in(puzzle))
+        s.score -= 20;
     return s;
 }
 
@@ -228,6 +232,10 @@ int main(int argc, char** argv) {
         }
         if (option == "--prune") {
             options.prune = true;
+            continue;
+        }
+        if (option == "--boxed-in") {
+            options.boxed_in = true;
             continue;
         }
         if (option == "--fixed-ground" || option == "--fixed-exit" || option == "--fixed-snakes") {

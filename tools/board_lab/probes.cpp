@@ -154,6 +154,21 @@ std::vector<Variant> single_changes(const Puzzle& draft, ChangeKinds kinds) {
     return out;
 }
 
+bool player_boxed_in(const Puzzle& puzzle) {
+    for (std::size_t s = 0; s < puzzle.snakes.size(); ++s) {
+        const Snake& snake = puzzle.snakes[s];
+        if (snake.companion || snake.cells.empty())
+            continue;
+        for (const Direction d : kSteps) {
+            if (can_move(puzzle, step(snake.cells.back(), d), s, false))
+                return false;
+            if (snake.two_headed && can_move(puzzle, step(snake.cells.front(), d), s, true))
+                return false;
+        }
+    }
+    return true;
+}
+
 Puzzle pruned(const Puzzle& draft, SolveLimits limits) {
     Puzzle current = draft;
     SolveReport measured = solve(current, limits);

@@ -49,6 +49,10 @@ bool keeps_invariants(const Puzzle& puzzle);
 // its first moves leading into dead positions, then more dead positions.
 double candidate_score(const SolveReport& report);
 
+// True when no snake the player owns has a legal step: the level opens with
+// the player helpless until the companions make room.
+bool player_boxed_in(const Puzzle& puzzle);
+
 // The draft with every wall and water cell removed, one at a time, whose
 // removal keeps the shortest solution as long and the traps along it as many:
 // what is left is there for a reason.
