@@ -197,3 +197,15 @@ ground marks items snakes
 )");
     EXPECT_TRUE(player_boxed_in(boxed));
 }
+
+TEST(BoardLabHelping, GivenASolutionThenOnlyPlayerMovesBeforeTheLastCompanionMoveCount) {
+    const Puzzle reeds = parsed(kReeds);
+    SolveReport report;
+    report.solvable = true;
+    // Snake 0 is the player, snake 1 the companion.
+    report.moves = {{0, false, kLeft}, {1, false, kDown}, {0, false, kUp},
+                    {1, false, kDown}, {0, false, kUp},   {0, false, kRight}};
+    EXPECT_EQ(helping_moves(reeds, report), 2u);
+    report.moves = {{1, false, kDown}, {0, false, kUp}};
+    EXPECT_EQ(helping_moves(reeds, report), 0u);
+}

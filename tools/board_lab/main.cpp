@@ -4,7 +4,7 @@
 //                      [--limit N]
 //                      [--climb STEPS --restarts N --goal MOVES --seed N]
 //                      [--fixed-ground] [--fixed-exit] [--fixed-snakes] [--max-length N]
-//                      [--boxed-in]
+//                      [--boxed-in] [--helping]
 //   coilwend-board-lab --level ID [same options]
 //
 // FILE holds drafts, each opened by a line "= Name" and followed by a picture
@@ -52,6 +52,7 @@ struct Options {
     bool probe = false;
     bool prune = false;
     bool boxed_in = false; // --climb prefers boards whose player cannot move at first
+    bool helping = false;  // --climb prefers boards where the player must move between friends
     std::size_t tune = 0;
     std::size_t climb = 0;
     std::size_t restarts = 1;
@@ -67,7 +68,7 @@ int usage() {
            "                          [--probe] [--prune] [--tune N] [--limit POSITIONS]\n"
            "                          [--climb STEPS] [--restarts N] [--goal MOVES] [--seed N]\n"
            "                          [--fixed-ground] [--fixed-exit] [--fixed-snakes]\n"
-           "                          [--max-length N] [--boxed-in]\n";
+           "                          [--max-length N] [--boxed-in] [--helping]\n";
     return 2;
 }
 
@@ -126,6 +127,9 @@ Scored score_board(const Puzzle& puzzle, const Options& options) {
     s.score = water_score(s.report, dry, options.goal, puzzle.walls.size());
     if (options.boxed_in && !player_boxed_in(puzzle))
         s.score -= 20;
+    if (options.helping && s.report.solvable)
+        s.score +=
+            0.7 * static_cast<double>(std::min<std::size_t>(helping_moves(puzzle, s.report), 15));
     return s;
 }
 
@@ -236,6 +240,10 @@ int main(int argc, char** argv) {
         }
         if (option == "--boxed-in") {
             options.boxed_in = true;
+            continue;
+        }
+        if (option == "--helping") {
+            options.helping = true;
             continue;
         }
         if (option == "--fixed-ground" || option == "--fixed-exit" || option == "--fixed-snakes") {

@@ -169,6 +169,17 @@ bool player_boxed_in(const Puzzle& puzzle) {
     return true;
 }
 
+std::size_t helping_moves(const Puzzle& puzzle, const SolveReport& report) {
+    std::size_t last_companion = 0;
+    for (std::size_t i = 0; i < report.moves.size(); ++i)
+        if (puzzle.snakes[report.moves[i].snake].companion)
+            last_companion = i + 1;
+    std::size_t helping = 0;
+    for (std::size_t i = 0; i < last_companion; ++i)
+        helping += puzzle.snakes[report.moves[i].snake].companion ? 0 : 1;
+    return helping;
+}
+
 Puzzle pruned(const Puzzle& draft, SolveLimits limits) {
     Puzzle current = draft;
     SolveReport measured = solve(current, limits);

@@ -53,6 +53,10 @@ double candidate_score(const SolveReport& report);
 // the player helpless until the companions make room.
 bool player_boxed_in(const Puzzle& puzzle);
 
+// Moves of the player's snakes made before the companions' last move: how
+// much the player must help rather than wait and then walk out.
+std::size_t helping_moves(const Puzzle& puzzle, const SolveReport& report);
+
 // The draft with every wall and water cell removed, one at a time, whose
 // removal keeps the shortest solution as long and the traps along it as many:
 // what is left is there for a reason.
