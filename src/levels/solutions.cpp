@@ -96,7 +96,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 94> kSolutio
     {"88.rs", "RRR"},
     {"89.rs", "UUULULL"},
     {"9.rs", "UULLLLDR"},
-    {"90.rs", "UUUUURRRRRR"},
+    {"90.rs", "NNLURUNRRNNDRNLDNUNNNDNUNNNRNLNNNULNNNRNNNDRURRRDDNNNLLNNNURNNLDDLLLNRUNNNU"},
     {"91.rs", "NNNRNNNLDLNDDNNRRNLUNLNNDLNURNLLNNDNRNUNNLNRNUNNLNDNRNNUNLNRNNUNDRURNRNDDRD"},
     {"92.rs", "RR"},
     {"93.rs", "UUUUUURRRRRR"},
