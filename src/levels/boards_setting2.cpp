@@ -21,9 +21,9 @@ idea: Snakes swim: the way to the exit is across the water, and the dry road alo
 ground marks items snakes
 ~~~...  .....E  ......  ...>>v
 ~~~...  ......  ......  .....b
-~~~~~~  ......  ......  ......
+~~~~~.  ......  ......  ......
 ..~~~~  ......  ......  >>A...
-idea: The friend on the exit cannot step off its island into the water, so it must chase its own tail round the island's far end.
+idea: The friend on the exit cannot step off its island into the water, and the one dry step below it is a dead end: it must chase its own tail round the island's far end instead.
 )"),
         board("47.rs", "Between a Reed", 2, R"(
 ground marks items snakes
