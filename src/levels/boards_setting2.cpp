@@ -35,10 +35,10 @@ idea: Hide in the reeds: the friend's only way out of its strip is the dry road 
 )"),
         board("48.rs", "Lock", 2, R"(
 ground marks items snakes
-~~#...#  .......  .......  .....v.
-~~~.#..  ......E  .......  .A...v.
-~~#...#  .......  .......  >^..b<.
-idea: The ring island turns like a lock: there is never room to wait for a clear path, so step in behind the friend and go round with it.
+~~#...#  .......  .......  .......
+~~~.~..  ......E  .......  .A...b.
+~~#...#  .......  .......  >^.>>^.
+idea: Swim into the basin in the middle of the lock and wait there: the friend is the lock gate and can only swing round the dry ring, and once it has swung past the snake, the far side opens.
 )"),
         board("76.rs", "Winding Order", 2, R"(
 ground marks  items  snakes
@@ -75,11 +75,11 @@ idea: Two turning islands in a row, turning opposite ways: follow each friend ro
 )"),
         board("24.rs", "There and Back Again", 2, R"(
 ground marks items snakes
-#..~~~.~~  .........  .........  .........
-.........  E........  .........  .b<<<>>c.
-##~~~~~~~  .........  .........  .........
-~~~~~~~~~  .........  .........  ..A<<<...
-idea: The friend facing the exit must go on into the little square, turn round and come back again, with the other friend shuffling east to make room, while the snake swims all the way to the far end of the causeway and back to wait above the square.
+#..~~~~~  ........  ........  ........
+.......~  E.......  ........  .b<<<...
+##~~~~~~  ........  ........  ........
+~~~~~~~~  ........  ........  ....>>A.
+idea: The friend faces the exit it would block for good: it must walk on into the little square, turn round there by chasing its tail and walk all the way back out along the causeway.
 )"),
         board("36.rs", "Symmetry", 2, R"(
 ground marks items snakes
@@ -92,11 +92,11 @@ idea: Everything is mirror-symmetric, the snake boxed in on the middle line with
 )"),
         board("37.rs", "Reoriented", 2, R"(
 ground marks items snakes
-#..~~~~~  ........  ........  ........
-.......~  E.......  ........  .b<<<...
-##~~~~~~  ........  ........  ........
-~~~~~~~~  ........  ........  ....>>A.
-idea: The friend faces the exit it would block for good: it must walk on into the little square, turn round there by chasing its tail and walk back out along the causeway.
+#..~~~.~~  .........  .........  .........
+.........  E........  .........  .b<<<>>c.
+##~~~~~~~  .........  .........  .........
+~~~~~~~~~  .........  .........  ..A<<<...
+idea: The friend facing the exit must be turned round: it goes on into the little square, chases its tail there and comes back, with the other friend shuffling east to make room, while the snake swims all the way round the far end of the causeway to wait above the square.
 )"),
         board("23.rs", "Swim Team", 2, R"(
 ground  marks   items   snakes
