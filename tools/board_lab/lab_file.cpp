@@ -1,8 +1,8 @@
-#include "lab_file.hpp"
+#include "board_lab/lab_file.hpp"
 
 #include <sstream>
 
-namespace coilwend {
+namespace coilwend::board_lab {
 
 std::vector<LabBoard> read_lab_boards(const std::string& contents, std::uint8_t setting,
                                       const std::string& file_name) {
@@ -35,7 +35,7 @@ std::vector<LabBoard> read_lab_boards(const std::string& contents, std::uint8_t 
         if (line.rfind("= ", 0) == 0) {
             finish();
             name = line.substr(2);
-            picture = "\n";
+            picture.assign(1, '\n');
             first_line = number;
             continue;
         }
@@ -46,4 +46,4 @@ std::vector<LabBoard> read_lab_boards(const std::string& contents, std::uint8_t 
     return boards;
 }
 
-} // namespace coilwend
+} // namespace coilwend::board_lab

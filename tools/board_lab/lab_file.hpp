@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace coilwend {
+namespace coilwend::board_lab {
 
 struct LabBoard {
     // Owned text behind the views of `text`.
@@ -24,4 +24,4 @@ struct LabBoard {
 std::vector<LabBoard> read_lab_boards(const std::string& contents, std::uint8_t setting,
                                       const std::string& file_name);
 
-} // namespace coilwend
+} // namespace coilwend::board_lab

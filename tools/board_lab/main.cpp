@@ -3,7 +3,8 @@
 //   coilwend-board-lab FILE [--setting S] [--only NAME] [--probe] [--prune] [--tune N]
 //                      [--limit N]
 //                      [--climb STEPS --restarts N --goal MOVES --seed N]
-//                      [--fixed-ground] [--fixed-exit] [--fixed-snakes]
+//                      [--fixed-ground] [--fixed-exit] [--fixed-snakes] [--max-length N]
+//                      [--boxed-in] [--helping]
 //   coilwend-board-lab --level ID [same options]
 //
 // FILE holds drafts, each opened by a line "= Name" and followed by a picture
@@ -14,9 +15,9 @@
 // lists the N best boards one edit away. --climb anneals the draft by single
 // edits toward a water puzzle of about --goal moves (see water_score).
 
-#include "lab_file.hpp"
+#include "board_lab/lab_file.hpp"
+#include "board_lab/probes.hpp"
 #include "levels/board_writer.hpp"
-#include "probes.hpp"
 
 #include "levels/board_parser.hpp"
 #include "levels/catalogue.hpp"
@@ -36,6 +37,7 @@
 #include <thread>
 
 using namespace coilwend;
+using namespace coilwend::board_lab;
 
 namespace {
 
@@ -49,6 +51,8 @@ struct Options {
     std::uint8_t setting = 2;
     bool probe = false;
     bool prune = false;
+    bool boxed_in = false; // --climb prefers boards whose player cannot move at first
+    bool helping = false;  // --climb prefers boards where the player must move between friends
     std::size_t tune = 0;
     std::size_t climb = 0;
     std::size_t restarts = 1;
@@ -63,7 +67,8 @@ int usage() {
         << "usage: coilwend-board-lab (FILE [--setting S] [--only NAME] | --level ID)\n"
            "                          [--probe] [--prune] [--tune N] [--limit POSITIONS]\n"
            "                          [--climb STEPS] [--restarts N] [--goal MOVES] [--seed N]\n"
-           "                          [--fixed-ground] [--fixed-exit] [--fixed-snakes]\n";
+           "                          [--fixed-ground] [--fixed-exit] [--fixed-snakes]\n"
+           "                          [--max-length N] [--boxed-in] [--helping]\n";
     return 2;
 }
 
@@ -120,6 +125,11 @@ Scored score_board(const Puzzle& puzzle, const Options& options) {
     const SolveReport dry = solve(dry_board(puzzle), SolveLimits{kDryPositions});
     s.dry_moves = dry.moves.size();
     s.score = water_score(s.report, dry, options.goal, puzzle.walls.size());
+    if (options.boxed_in && !player_boxed_in(puzzle))
+        s.score -= 20;
+    if (options.helping && s.report.solvable)
+        s.score +=
+            0.7 * static_cast<double>(std::min<std::size_t>(helping_moves(puzzle, s.report), 15));
     return s;
 }
 
@@ -228,6 +238,14 @@ int main(int argc, char** argv) {
             options.prune = true;
             continue;
         }
+        if (option == "--boxed-in") {
+            options.boxed_in = true;
+            continue;
+        }
+        if (option == "--helping") {
+            options.helping = true;
+            continue;
+        }
         if (option == "--fixed-ground" || option == "--fixed-exit" || option == "--fixed-snakes") {
             (option == "--fixed-ground" ? options.kinds.ground
              : option == "--fixed-exit" ? options.kinds.exit
@@ -249,6 +267,8 @@ int main(int argc, char** argv) {
             options.setting = static_cast<std::uint8_t>(std::atoi(value));
         else if (option == "--tune")
             options.tune = static_cast<std::size_t>(std::atoll(value));
+        else if (option == "--max-length")
+            options.kinds.max_length = static_cast<std::size_t>(std::atoll(value));
         else if (option == "--climb")
             options.climb = static_cast<std::size_t>(std::atoll(value));
         else if (option == "--restarts")

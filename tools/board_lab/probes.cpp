@@ -1,4 +1,4 @@
-#include "probes.hpp"
+#include "board_lab/probes.hpp"
 
 #include "game/level_play.hpp"
 
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace coilwend {
+namespace coilwend::board_lab {
 namespace {
 
 constexpr std::array<Direction, 4> kSteps{kUp, kDown, kLeft, kRight};
@@ -143,6 +143,8 @@ std::vector<Variant> single_changes(const Puzzle& draft, ChangeKinds kinds) {
             offer("snake " + who + " one shorter", shorter);
         }
         for (const Direction d : kSteps) {
+            if (kinds.max_length != 0 && cells.size() >= kinds.max_length)
+                break;
             Puzzle longer = draft;
             auto& c = longer.snakes[s].cells;
             c.insert(c.begin(), step(cells.front(), d));
@@ -150,6 +152,32 @@ std::vector<Variant> single_changes(const Puzzle& draft, ChangeKinds kinds) {
         }
     }
     return out;
+}
+
+bool player_boxed_in(const Puzzle& puzzle) {
+    for (std::size_t s = 0; s < puzzle.snakes.size(); ++s) {
+        const Snake& snake = puzzle.snakes[s];
+        if (snake.companion || snake.cells.empty())
+            continue;
+        for (const Direction d : kSteps) {
+            if (can_move(puzzle, step(snake.cells.back(), d), s, false))
+                return false;
+            if (snake.two_headed && can_move(puzzle, step(snake.cells.front(), d), s, true))
+                return false;
+        }
+    }
+    return true;
+}
+
+std::size_t helping_moves(const Puzzle& puzzle, const SolveReport& report) {
+    std::size_t last_companion = 0;
+    for (std::size_t i = 0; i < report.moves.size(); ++i)
+        if (puzzle.snakes[report.moves[i].snake].companion)
+            last_companion = i + 1;
+    std::size_t helping = 0;
+    for (std::size_t i = 0; i < last_companion; ++i)
+        helping += puzzle.snakes[report.moves[i].snake].companion ? 0 : 1;
+    return helping;
 }
 
 Puzzle pruned(const Puzzle& draft, SolveLimits limits) {
@@ -197,8 +225,14 @@ double water_score(const SolveReport& report, const SolveReport& dry, std::size_
     // Traps along the way count for more than length: a long walk is no puzzle.
     const double traps = static_cast<double>(report.traps_on_path);
     const double openness = 0.3 * std::log2(1.0 + static_cast<double>(report.reachable));
-    return 0.5 * length + 1.5 * traps + 4.0 * first_dead + 3.0 * dead_share + 0.7 * gain -
-           idle_water - openness - 0.25 * static_cast<double>(walls);
+    // Turns taken by different snakes: a solution that is one snake walking
+    // alone is no puzzle, however long.
+    double handovers = 0;
+    for (std::size_t i = 1; i < report.moves.size(); ++i)
+        handovers += report.moves[i].snake != report.moves[i - 1].snake ? 1 : 0;
+    return 0.3 * length + 1.5 * traps + std::min(handovers, 12.0) + 4.0 * first_dead +
+           3.0 * dead_share + 0.7 * gain - idle_water - openness -
+           0.25 * static_cast<double>(walls);
 }
 
 double candidate_score(const SolveReport& report) {
@@ -213,4 +247,4 @@ double candidate_score(const SolveReport& report) {
     return static_cast<double>(report.moves.size()) + 4 * first_dead + 2 * dead_share;
 }
 
-} // namespace coilwend
+} // namespace coilwend::board_lab

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace coilwend {
+namespace coilwend::board_lab {
 
 // A board variant, with what was changed to get it from the draft.
 struct Variant {
@@ -34,6 +34,7 @@ struct ChangeKinds {
     bool ground = true;
     bool exit = true;
     bool snakes = true;
+    std::size_t max_length = 0; // longest a change may make a snake; 0 for no limit
 };
 
 std::vector<Variant> single_changes(const Puzzle& draft, ChangeKinds kinds = {});
@@ -48,16 +49,24 @@ bool keeps_invariants(const Puzzle& puzzle);
 // its first moves leading into dead positions, then more dead positions.
 double candidate_score(const SolveReport& report);
 
+// True when no snake the player owns has a legal step: the level opens with
+// the player helpless until the companions make room.
+bool player_boxed_in(const Puzzle& puzzle);
+
+// Moves of the player's snakes made before the companions' last move: how
+// much the player must help rather than wait and then walk out.
+std::size_t helping_moves(const Puzzle& puzzle, const SolveReport& report);
+
 // The draft with every wall and water cell removed, one at a time, whose
 // removal keeps the shortest solution as long and the traps along it as many:
 // what is left is there for a reason.
 Puzzle pruned(const Puzzle& draft, SolveLimits limits);
 
 // Higher is a better water puzzle: many traps along the shortest solution,
-// early traps and many dead positions, near the goal length, a small space of
-// positions, few walls, and water that lengthens the solution compared with
-// the same board dry (`dry`).
+// many turns handed between snakes, early traps and many dead positions, near the goal length, a
+// small space of positions, few walls, and water that lengthens the solution compared with the same
+// board dry (`dry`).
 double water_score(const SolveReport& report, const SolveReport& dry, std::size_t goal_moves,
                    std::size_t walls);
 
-} // namespace coilwend
+} // namespace coilwend::board_lab
