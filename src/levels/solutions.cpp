@@ -94,7 +94,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 94> kSolutio
     {"86.rs", "NURNDRRURR"},
     {"87.rs", "NDDLLUULURRDRDDLLNUR"},
     {"88.rs", "RRR"},
-    {"89.rs", "UUULULL"},
+    {"89.rs", "UUNLLNRNRRDRNNRNNNNRNNNNLLUULDDRRRNNURRRRUUNNNULLLLDLLNRRRDNNNNNULUL"},
     {"9.rs", "UULLLLDR"},
     {"90.rs", "UUUUURRRRRR"},
     {"91.rs", "UUUUURRRRR"},
