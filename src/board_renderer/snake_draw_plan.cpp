@@ -61,9 +61,13 @@ void plan_snake_draws(const Puzzle& puzzle, const MoveEvent* event,
         } else if (event && event->snake == i && kind == MoveEventKind::Bump) {
             plan.cells = event->cells;
             plan.motion = bump_motion(*event);
-        } else if (event && event->exit_snake == i && kind == MoveEventKind::Exit) {
-            // The finishing snake crawls into the exit on the event's own
-            // copy of its cells, which the scene controller advances.
+        } else if (event && kind == MoveEventKind::Exit && !event->crawling && event->snake == i) {
+            // The finishing move plays like any step of the snake that made it.
+            plan.motion = step_motion(*event, event->progress);
+        } else if (event && kind == MoveEventKind::Exit && event->crawling &&
+                   event->exit_snake == i) {
+            // Then the snake on the exit, which need not be the one that moved,
+            // crawls in on the event's own copy of its cells.
             plan.cells = event->cells;
             plan.two_headed = event->two_headed;
             plan.companion = event->companion;

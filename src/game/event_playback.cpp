@@ -40,6 +40,11 @@ void advance_exit(LevelPlay& play, MoveEvent& event) {
     for (std::size_t i = 1; i < cells.size(); ++i)
         if (cells[i] == cells[i - 1])
             ++repeats;
+    // Each crawl stage plays like a plain step of the copy: the cell it gives
+    // up is its trailing cell, and nothing is eaten on the way in.
+    event.trailing = cells.front();
+    event.eaten.reset();
+    event.crawling = true;
     // Every cell takes its neighbour's place toward the exit; the last stays.
     std::rotate(cells.begin(), cells.begin() + 1, cells.end());
     cells.back() = cells[cells.size() - 2];

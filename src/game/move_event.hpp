@@ -40,6 +40,9 @@ struct MoveEvent {
     bool two_headed = false; // Vanish, Exit: flags of the snake in cells
     bool companion = false;
     std::size_t exit_snake = 0; // Exit: index of the snake that reached the exit
+    // Exit: false while the finishing move itself plays, true once the
+    // finishing snake crawls into the exit on its own copy of cells.
+    bool crawling = false;
 
     // The packed item under the leading cell of a bump: found flag in the low
     // byte, kind in the high byte.

@@ -6,9 +6,11 @@
 #include "main/gl_attributes.hpp"
 #include "main/sdl_error.hpp"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace coilwend {
 namespace {
@@ -90,6 +92,30 @@ std::optional<ShaderDialect> dialect_for(int profile, int major) {
     }
 }
 
+// Desktop-only entries that GLES lacks; the renderers check for them (GLES
+// has its own defaults for what they would set).
+constexpr std::array<std::string_view, 3> kDesktopOnly{"glClearDepth", "glDepthRange",
+                                                       "glDrawBuffer"};
+
+// The missing entry points the game cannot do without, comma-separated.
+std::string essential_missing(std::string_view missing, ShaderDialect dialect) {
+    std::string essential;
+    while (!missing.empty()) {
+        const auto comma = missing.find(", ");
+        const std::string_view name = missing.substr(0, comma);
+        missing = comma == std::string_view::npos ? std::string_view{} : missing.substr(comma + 2);
+        const bool optional =
+            dialect != ShaderDialect::Desktop &&
+            std::find(kDesktopOnly.begin(), kDesktopOnly.end(), name) != kDesktopOnly.end();
+        if (optional)
+            continue;
+        if (!essential.empty())
+            essential += ", ";
+        essential += name;
+    }
+    return essential;
+}
+
 void log_is_current(SDL_GLContext context) {
     log_line(std::string("GL Context is current?: ") +
              (SDL_GL_GetCurrentContext() == context ? "true" : "false"));
@@ -139,8 +165,9 @@ GlContextHandle create_gl_context(SDL_Window* window, GlDiagnostics diagnostics)
               " " + profile_name(profile));
     set_shader_dialect(*dialect);
 
-    const std::string missing =
-        load_gl_functions([](const char* name) -> void* { return SDL_GL_GetProcAddress(name); });
+    const std::string missing = essential_missing(
+        load_gl_functions([](const char* name) -> void* { return SDL_GL_GetProcAddress(name); }),
+        *dialect);
     if (!missing.empty())
         fatal("The OpenGL driver lacks functions the game needs: " + missing);
     if (verbose)

@@ -131,7 +131,8 @@ void route(LoopState& loop, Game& game, const SDL_Event& event) {
 
 void clear_frame() {
     gl.ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    gl.ClearDepth(1.0);
+    if (gl.ClearDepth != nullptr) // desktop only; GLES clears to depth 1 by default
+        gl.ClearDepth(1.0);
     gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 

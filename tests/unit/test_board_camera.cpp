@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 using namespace coilwend;
 
 TEST(BoardCamera, SquareWindowAndSquareBoardLeaveAMarginOfAFifth) {
@@ -37,4 +41,25 @@ TEST(BoardCamera, AspectCheckNeverFiresOverWindowSizes) {
                     EXPECT_NEAR(make_board_camera(w, h, bw, bh).total_view_width /
                                     make_board_camera(w, h, bw, bh).view_height,
                                 float(w) / float(h), 0.01f);
+}
+
+TEST(LightMatrix, CoversTheBoardAndLooksAlongTheLightDirection) {
+    for (auto [bw, bh] : {std::pair{4, 3}, std::pair{11, 7}, std::pair{9, 6}}) {
+        const Mat4 light = board_light_matrix(std::uint8_t(bw), std::uint8_t(bh));
+        const float m = float(std::max(bw, bh));
+        for (float x : {0.0f, m})
+            for (float y : {0.0f, m})
+                for (float z : {0.0f, 1.0f}) {
+                    const Vec4 p = light * Vec4{x, y, z, 1};
+                    EXPECT_LE(std::fabs(p.x), 1.0f) << bw << "x" << bh;
+                    EXPECT_LE(std::fabs(p.y), 1.0f) << bw << "x" << bh;
+                    EXPECT_LE(std::fabs(p.z), 1.0f) << bw << "x" << bh;
+                }
+        // A point moved toward the light lands on the same shadow-map texel.
+        const Vec4 a = light * Vec4{2, 1, 0, 1};
+        const Vec4 b = light * Vec4{2 + 0.3f, 1 + 0.4f, 1, 1};
+        EXPECT_NEAR(a.x, b.x, 1e-5f);
+        EXPECT_NEAR(a.y, b.y, 1e-5f);
+        EXPECT_LT(b.z, a.z) << "nearer the light means a smaller depth";
+    }
 }

@@ -300,6 +300,7 @@ TEST(SnakeDrawPlan, GivenAnExitWhenPlannedThenTheFinishingSnakeCrawlsOnTheEvents
     event.snake = 1;
     event.exit_snake = 1;
     event.progress = -0.6f;
+    event.crawling = true;
     event.cells = {{2, 1}, {2, 1}};
     std::vector<SnakeDrawPlan> plans;
     plan_snake_draws(p, &event, plans);
@@ -307,4 +308,21 @@ TEST(SnakeDrawPlan, GivenAnExitWhenPlannedThenTheFinishingSnakeCrawlsOnTheEvents
     EXPECT_FALSE(plans[0].motion.active);
     EXPECT_EQ(plans[1].cells.data(), event.cells.data());
     EXPECT_FLOAT_EQ(plans[1].motion.progress, -0.6f);
+}
+
+TEST(SnakeDrawPlan, GivenAnotherSnakeOnTheExitWhenTheFinishingMovePlaysThenOnlyTheMoverSteps) {
+    Puzzle p = board();
+    p.snakes = {snake_of({{4, 4}, {5, 4}}), snake_of({{1, 1}, {2, 1}})};
+    MoveEvent event;
+    event.kind = MoveEventKind::Exit;
+    event.snake = 0;
+    event.exit_snake = 1;
+    event.progress = -0.6f;
+    event.cells = {{1, 1}, {2, 1}};
+    std::vector<SnakeDrawPlan> plans;
+    plan_snake_draws(p, &event, plans);
+    ASSERT_EQ(plans.size(), 2u);
+    EXPECT_TRUE(plans[0].motion.active);
+    EXPECT_FALSE(plans[1].motion.active);
+    EXPECT_NE(plans[1].cells.data(), event.cells.data());
 }

@@ -14,7 +14,8 @@ using namespace coilwend;
 namespace {
 
 // The area in overworld order.
-constexpr std::array<std::string_view, 4> kItemArea{"39.rs", "10.rs", "16.rs", "86.rs"};
+constexpr std::array<std::string_view, 6> kItemArea{"39.rs", "10.rs", "16.rs",
+                                                    "86.rs", "52.rs", "64.rs"};
 
 } // namespace
 

@@ -27,7 +27,9 @@ Scenery scenery_of(std::uint8_t setting, Pos cell) {
 
 template <typename VertexT>
 bool same_bytes(const std::vector<VertexT>& a, const std::vector<VertexT>& b) {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(VertexT)) == 0;
+    // memcmp must not see the null data pointer of an empty vector.
+    return a.size() == b.size() &&
+           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(VertexT)) == 0);
 }
 
 std::vector<Pos> board_cells() {

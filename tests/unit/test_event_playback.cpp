@@ -93,14 +93,21 @@ TEST(Playback, ExitCrawlsCellByCellWithCuesThenLeaves) {
     game.recorder.cues.clear();
 
     std::vector<std::vector<Pos>> stages;
+    std::vector<Pos> given_up;
     int passes = 0;
     while (game.play.events.front().kind == MoveEventKind::Exit) {
         const auto before = game.play.events.front().cells;
         advance_front_event(game.play);
         ++passes;
-        if (game.play.events.front().cells != before)
-            stages.push_back(game.play.events.front().cells);
+        const MoveEvent& event = game.play.events.front();
+        if (event.cells != before) {
+            stages.push_back(event.cells);
+            given_up.push_back(event.trailing);
+            EXPECT_TRUE(event.crawling);
+        }
     }
+    // Each crawl stage animates as a step that gives up the copy's first cell.
+    EXPECT_EQ(given_up, cells({{2, 0}, {3, 0}}));
     // The snake (2,0),(3,0),(4,0) crawls in: two crawls, then it is inside.
     ASSERT_EQ(stages.size(), 2u);
     EXPECT_EQ(stages[0], cells({{3, 0}, {4, 0}, {4, 0}}));

@@ -19,15 +19,18 @@ void expect_invariants(const LevelPlay& play, const std::string& where) {
             const Pos c = s.cells[i];
             ASSERT_TRUE(on_board(p, c)) << where;
             ASSERT_FALSE(is_wall(p, c)) << where;
-            if (i > 0)
+            if (i > 0) {
                 ASSERT_TRUE(are_neighbours(c, s.cells[i - 1])) << where;
+            }
             ASSERT_EQ(std::count(occupied.begin(), occupied.end(), c), 0)
                 << where << ": shared cell";
             occupied.push_back(c);
         }
-        if (s.companion)
-            for (Pos c : s.cells)
+        if (s.companion) {
+            for (Pos c : s.cells) {
                 ASSERT_FALSE(is_water(p, c)) << where;
+            }
+        }
     }
     if (play.selection) {
         ASSERT_LT(play.selection->snake, p.snakes.size()) << where;

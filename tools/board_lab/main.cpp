@@ -1,6 +1,7 @@
 // coilwend-board-lab: measures draft boards and the boards one change away.
 //
-//   coilwend-board-lab FILE [--setting S] [--only NAME] [--probe] [--tune N] [--limit N]
+//   coilwend-board-lab FILE [--setting S] [--only NAME] [--probe] [--prune] [--tune N]
+//                      [--limit N]
 //                      [--climb STEPS --restarts N --goal MOVES --seed N]
 //                      [--fixed-ground] [--fixed-exit] [--fixed-snakes]
 //   coilwend-board-lab --level ID [same options]
@@ -8,7 +9,8 @@
 // FILE holds drafts, each opened by a line "= Name" and followed by a picture
 // in the catalogue's format. For every draft the lab prints the solver's
 // figures and shortest solution; --probe also solves the draft without each
-// wall, water cell and companion (does every piece matter?), and --tune N
+// wall, water cell and companion (does every piece matter?), --prune first
+// drops every wall and water cell the solution does not need, --tune N
 // lists the N best boards one edit away. --climb anneals the draft by single
 // edits toward a water puzzle of about --goal moves (see water_score).
 
@@ -38,6 +40,7 @@ using namespace coilwend;
 namespace {
 
 constexpr unsigned kThreads = 2;
+constexpr std::size_t kDryPositions = 60'000;
 
 struct Options {
     std::string file;
@@ -45,6 +48,7 @@ struct Options {
     std::string only;
     std::uint8_t setting = 2;
     bool probe = false;
+    bool prune = false;
     std::size_t tune = 0;
     std::size_t climb = 0;
     std::size_t restarts = 1;
@@ -57,7 +61,7 @@ struct Options {
 int usage() {
     std::cerr
         << "usage: coilwend-board-lab (FILE [--setting S] [--only NAME] | --level ID)\n"
-           "                          [--probe] [--tune N] [--limit POSITIONS]\n"
+           "                          [--probe] [--prune] [--tune N] [--limit POSITIONS]\n"
            "                          [--climb STEPS] [--restarts N] [--goal MOVES] [--seed N]\n"
            "                          [--fixed-ground] [--fixed-exit] [--fixed-snakes]\n";
     return 2;
@@ -71,8 +75,9 @@ std::string figures(const SolveReport& r) {
         return line;
     }
     std::snprintf(line, sizeof line,
-                  "moves %zu  reachable %zu  dead %zu  first moves %zu (%zu dead)", r.moves.size(),
-                  r.reachable, r.dead, r.first_moves, r.first_moves_dead);
+                  "moves %zu  reachable %zu  dead %zu  first moves %zu (%zu dead)  traps %zu",
+                  r.moves.size(), r.reachable, r.dead, r.first_moves, r.first_moves_dead,
+                  r.traps_on_path);
     return line;
 }
 
@@ -109,7 +114,10 @@ struct Scored {
 
 Scored score_board(const Puzzle& puzzle, const Options& options) {
     Scored s{puzzle, solve(puzzle, options.limits), 0, 0};
-    const SolveReport dry = solve(dry_board(puzzle), options.limits);
+    // The dry board is wide open and can be far bigger than the wet one; a
+    // shortest solution is found long before the search space is exhausted,
+    // so a smaller cap is enough to tell whether water lengthens the level.
+    const SolveReport dry = solve(dry_board(puzzle), SolveLimits{kDryPositions});
     s.dry_moves = dry.moves.size();
     s.score = water_score(s.report, dry, options.goal, puzzle.walls.size());
     return s;
@@ -168,7 +176,8 @@ std::vector<Scored> climb(const Puzzle& draft, const Options& options) {
     return all;
 }
 
-void report_board(std::string_view name, const Puzzle& puzzle, const Options& options) {
+void report_board(std::string_view name, const Puzzle& draft, const Options& options) {
+    const Puzzle puzzle = options.prune ? pruned(draft, options.limits) : draft;
     const SolveReport r = solve(puzzle, options.limits);
     std::printf("== %s  %dx%d\n%s%s\n", std::string(name).c_str(), puzzle.width, puzzle.height,
                 board_picture(puzzle).c_str(), figures(r).c_str());
@@ -194,10 +203,13 @@ void report_board(std::string_view name, const Puzzle& puzzle, const Options& op
                         solution_letters(m.variant.puzzle, m.report.moves).c_str());
     }
     if (options.climb > 0) {
-        for (const Scored& s : climb(puzzle, options))
+        for (Scored s : climb(puzzle, options)) {
+            if (options.prune)
+                s = score_board(pruned(s.puzzle, options.limits), options);
             std::printf("** score %.2f  %s  dry %zu\n%ssolution: %s\n", s.score,
                         figures(s.report).c_str(), s.dry_moves, board_picture(s.puzzle).c_str(),
                         solution_letters(s.puzzle, s.report.moves).c_str());
+        }
     }
     std::printf("\n");
 }
@@ -210,6 +222,10 @@ int main(int argc, char** argv) {
         const std::string_view option = argv[i];
         if (option == "--probe") {
             options.probe = true;
+            continue;
+        }
+        if (option == "--prune") {
+            options.prune = true;
             continue;
         }
         if (option == "--fixed-ground" || option == "--fixed-exit" || option == "--fixed-snakes") {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace coilwend {
@@ -151,6 +152,30 @@ std::vector<Variant> single_changes(const Puzzle& draft, ChangeKinds kinds) {
     return out;
 }
 
+Puzzle pruned(const Puzzle& draft, SolveLimits limits) {
+    Puzzle current = draft;
+    SolveReport measured = solve(current, limits);
+    if (!measured.solvable)
+        return current;
+    for (bool removed = true; removed;) {
+        removed = false;
+        std::vector<Pos> pieces = current.walls;
+        pieces.insert(pieces.end(), current.water.begin(), current.water.end());
+        for (const Pos piece : pieces) {
+            const Puzzle lighter = with_ground(current, piece, Ground::Floor);
+            const SolveReport r = solve(lighter, limits);
+            if (r.solvable && r.moves.size() >= measured.moves.size() &&
+                r.traps_on_path >= measured.traps_on_path) {
+                current = lighter;
+                measured = r;
+                removed = true;
+                break;
+            }
+        }
+    }
+    return current;
+}
+
 double water_score(const SolveReport& report, const SolveReport& dry, std::size_t goal_moves,
                    std::size_t walls) {
     if (!report.solvable || report.gave_up)
@@ -165,11 +190,15 @@ double water_score(const SolveReport& report, const SolveReport& dry, std::size_
     const double dead_share = static_cast<double>(report.dead) /
                               static_cast<double>(std::max<std::size_t>(1, report.reachable));
     // Water earns its place by making the level longer than it would be dry.
+    // A dry search cut short says nothing either way.
     const double dry_moves = dry.solvable ? static_cast<double>(dry.moves.size()) : moves;
     const double gain = std::min(8.0, moves - dry_moves);
-    const double idle_water = gain <= 0 ? 6.0 : 0.0;
-    return length + 4.0 * first_dead + 3.0 * dead_share + 0.7 * gain - idle_water -
-           0.25 * static_cast<double>(walls);
+    const double idle_water = dry.solvable && gain <= 0 ? 6.0 : 0.0;
+    // Traps along the way count for more than length: a long walk is no puzzle.
+    const double traps = static_cast<double>(report.traps_on_path);
+    const double openness = 0.3 * std::log2(1.0 + static_cast<double>(report.reachable));
+    return 0.5 * length + 1.5 * traps + 4.0 * first_dead + 3.0 * dead_share + 0.7 * gain -
+           idle_water - openness - 0.25 * static_cast<double>(walls);
 }
 
 double candidate_score(const SolveReport& report) {

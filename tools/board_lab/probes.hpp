@@ -48,9 +48,15 @@ bool keeps_invariants(const Puzzle& puzzle);
 // its first moves leading into dead positions, then more dead positions.
 double candidate_score(const SolveReport& report);
 
-// Higher is a better water puzzle: near the goal length, with early traps and
-// many dead positions, few walls, and water that lengthens the solution
-// compared with the same board dry (`dry`).
+// The draft with every wall and water cell removed, one at a time, whose
+// removal keeps the shortest solution as long and the traps along it as many:
+// what is left is there for a reason.
+Puzzle pruned(const Puzzle& draft, SolveLimits limits);
+
+// Higher is a better water puzzle: many traps along the shortest solution,
+// early traps and many dead positions, near the goal length, a small space of
+// positions, few walls, and water that lengthens the solution compared with
+// the same board dry (`dry`).
 double water_score(const SolveReport& report, const SolveReport& dry, std::size_t goal_moves,
                    std::size_t walls);
 

@@ -6,9 +6,10 @@
 //   coilwend-item-lab --level ID [--trace]
 //       the same for a level of the catalogue
 //   coilwend-item-lab FILE --only ID --search [--steps N] [--seed N] [--keep N]
-//                     [--min-moves N] [--max-moves N] [--max-walls N]
+//                     [--min-moves N] [--max-moves N] [--max-walls N] [--max-positions N]
 //                     [--restarts N] [--items-free] [--keep-kinds] [--eat-all]
-//                     [--eater LETTER]... [--vanish LETTER]... [--water]
+//                     [--eat-none] [--eater LETTER]... [--vanish LETTER]... [--water]
+//                     [--keep-walls]
 //       proposes variations of one draft, best first, as pictures to paste
 //
 // --trace draws every position of the shortest solution.
@@ -35,13 +36,14 @@ using namespace coilwend;
 namespace {
 
 int usage() {
-    std::cerr
-        << "usage: coilwend-item-lab FILE [--only ID] [--trace] [--setting S]\n"
-           "       coilwend-item-lab --level ID [--trace]\n"
-           "       coilwend-item-lab FILE --only ID --search [--steps N] [--seed N] "
-           "[--keep N] [--min-moves N] [--max-moves N] [--max-walls N] [--restarts N] "
-           "[--items-free] [--keep-kinds] [--eat-all] [--eater LETTER]... [--vanish LETTER]... "
-           "[--water]\n";
+    std::cerr << "usage: coilwend-item-lab FILE [--only ID] [--trace] [--setting S]\n"
+                 "       coilwend-item-lab --level ID [--trace]\n"
+                 "       coilwend-item-lab FILE --only ID --search [--steps N] [--seed N] "
+                 "[--keep N] [--min-moves N] [--max-moves N] [--max-walls N] [--max-positions N] "
+                 "[--restarts N] "
+                 "[--items-free] [--keep-kinds] [--eat-all] [--eat-none] [--eater LETTER]... "
+                 "[--vanish LETTER]... [--keep-walls] "
+                 "[--water]\n";
     return 2;
 }
 
@@ -84,8 +86,8 @@ void print_trace(const Puzzle& start, const std::vector<SolverMove>& moves) {
     }
 }
 
-void print_report(std::string_view id, const Puzzle& puzzle, bool trace) {
-    const ItemReport report = analyse_items(puzzle);
+void print_report(std::string_view id, const Puzzle& puzzle, bool trace, SolveLimits limits) {
+    const ItemReport report = analyse_items(puzzle, limits);
     const SolveReport& r = report.solution;
     std::printf("== %s %s  %dx%d\n", std::string(id).c_str(), std::string(puzzle.name).c_str(),
                 puzzle.width, puzzle.height);
@@ -93,8 +95,10 @@ void print_report(std::string_view id, const Puzzle& puzzle, bool trace) {
         std::printf("%s, %zu reachable\n\n", r.gave_up ? "too big" : "UNSOLVABLE", r.reachable);
         return;
     }
-    std::printf("moves %zu  reachable %zu  dead %zu  first moves %zu (%zu dead)\n", r.moves.size(),
-                r.reachable, r.dead, r.first_moves, r.first_moves_dead);
+    std::printf("moves %zu  reachable %zu  dead %zu  first moves %zu (%zu dead)  traps on the way "
+                "%zu\n",
+                r.moves.size(), r.reachable, r.dead, r.first_moves, r.first_moves_dead,
+                r.traps_on_path);
     std::printf("solution: %s\n", solution_letters(puzzle, r.moves).c_str());
     for (const EatenOnTheWay& e : report.eaten)
         std::printf("  move %zu: snake %c eats %s at (%d,%d)%s\n", e.move + 1,
@@ -144,6 +148,14 @@ int main(int argc, char** argv) {
             goals.solution_eats_all = SolutionEatsAll::Yes;
             continue;
         }
+        if (option == "--keep-walls") {
+            goals.walls_may_change = WallsMayChange::No;
+            continue;
+        }
+        if (option == "--eat-none") {
+            goals.solution_eats_all = SolutionEatsAll::Nothing;
+            continue;
+        }
         if (option == "--water") {
             goals.water_may_change = WaterMayChange::Yes;
             continue;
@@ -177,6 +189,8 @@ int main(int argc, char** argv) {
             goals.min_moves = number(value);
         else if (option == "--max-moves")
             goals.max_moves = number(value);
+        else if (option == "--max-positions")
+            goals.max_positions = number(value);
         else if (option == "--max-walls")
             goals.max_walls = number(value);
         else
@@ -184,7 +198,7 @@ int main(int argc, char** argv) {
     }
     if (!level.empty()) {
         const Level& found = find_level(level);
-        print_report(found.id, found.puzzle, trace);
+        print_report(found.id, found.puzzle, trace, {goals.max_positions});
         return 0;
     }
     if (file.empty())
@@ -209,7 +223,7 @@ int main(int argc, char** argv) {
             continue;
         }
         if (!search) {
-            print_report(draft.id, *puzzle, trace);
+            print_report(draft.id, *puzzle, trace, {goals.max_positions});
             continue;
         }
         for (const Proposal& p : search_variations(*puzzle, goals, run)) {

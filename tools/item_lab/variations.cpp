@@ -73,6 +73,8 @@ Puzzle vary(const Puzzle& from, const VariationGoals& goals, std::mt19937_64& rn
         switch (pick(rng, 8)) {
         case 0:
         case 1: { // a wall more or less
+            if (goals.walls_may_change == WallsMayChange::No)
+                continue;
             const Pos c = random_cell(p, rng);
             if (!contains(p.walls, c) && p.walls.size() >= goals.max_walls)
                 continue;
@@ -168,6 +170,8 @@ std::vector<Proposal> search_variations(const Puzzle& start, const VariationGoal
             const auto eaten = items_eaten(p, proposal.report.moves);
             if (goals.solution_eats_all == SolutionEatsAll::Yes)
                 proposal.score -= 8.0 * static_cast<double>(p.items.size() - eaten.size());
+            if (goals.solution_eats_all == SolutionEatsAll::Nothing)
+                proposal.score -= 8.0 * static_cast<double>(eaten.size());
             for (const std::size_t vanisher : goals.vanishers)
                 if (std::none_of(eaten.begin(), eaten.end(), [&](const EatenOnTheWay& e) {
                         return e.snake == vanisher && e.vanished;

@@ -15,7 +15,9 @@ namespace coilwend {
 enum class ItemsMustMatter : std::uint8_t { No, Yes };
 enum class WaterMayChange : std::uint8_t { No, Yes };
 enum class KindsMayChange : std::uint8_t { No, Yes };
-enum class SolutionEatsAll : std::uint8_t { No, Yes };
+enum class WallsMayChange : std::uint8_t { No, Yes };
+// Whether the shortest solution eats every item, none of them, or any number.
+enum class SolutionEatsAll : std::uint8_t { No, Yes, Nothing };
 
 struct VariationGoals {
     std::size_t min_moves = 1;
@@ -24,6 +26,7 @@ struct VariationGoals {
     ItemsMustMatter items_must_matter = ItemsMustMatter::Yes;
     WaterMayChange water_may_change = WaterMayChange::No;
     KindsMayChange kinds_may_change = KindsMayChange::Yes;
+    WallsMayChange walls_may_change = WallsMayChange::Yes;
     SolutionEatsAll solution_eats_all = SolutionEatsAll::No;
     // Snakes that must eat at least one item in the shortest solution.
     std::vector<std::size_t> eaters;
