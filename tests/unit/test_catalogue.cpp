@@ -144,11 +144,11 @@ template <typename T> bool contains(const std::vector<T>& v, const T& value) {
     return std::find(v.begin(), v.end(), value) != v.end();
 }
 
-// Everything but the title: two levels must never share a board.
+// Everything the rules see: two levels must never share a board, whatever
+// their titles and surroundings.
 std::string board_key(const Puzzle& p) {
     std::string key = std::to_string(p.width) + "x" + std::to_string(p.height) + "e" +
-                      std::to_string(p.exit.x) + "," + std::to_string(p.exit.y) + "s" +
-                      std::to_string(p.setting);
+                      std::to_string(p.exit.x) + "," + std::to_string(p.exit.y);
     auto cells = [&](char tag, const std::vector<Pos>& list) {
         key += tag;
         for (Pos c : list)
