@@ -36,7 +36,7 @@ struct SolveReport {
 };
 
 struct SolveLimits {
-    std::size_t max_positions = 50'000'000;
+    std::size_t max_positions = 8'000'000; // about half a gigabyte of bookkeeping
 };
 
 SolveReport solve(const Puzzle& start, SolveLimits limits = {});

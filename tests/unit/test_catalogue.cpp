@@ -144,11 +144,11 @@ template <typename T> bool contains(const std::vector<T>& v, const T& value) {
     return std::find(v.begin(), v.end(), value) != v.end();
 }
 
-// Everything but the title: two levels must never share a board.
+// Everything the rules see: two levels must never share a board, whatever
+// their titles and surroundings.
 std::string board_key(const Puzzle& p) {
     std::string key = std::to_string(p.width) + "x" + std::to_string(p.height) + "e" +
-                      std::to_string(p.exit.x) + "," + std::to_string(p.exit.y) + "s" +
-                      std::to_string(p.setting);
+                      std::to_string(p.exit.x) + "," + std::to_string(p.exit.y);
     auto cells = [&](char tag, const std::vector<Pos>& list) {
         key += tag;
         for (Pos c : list)
@@ -337,5 +337,23 @@ TEST(Catalogue, GivenTheFinalLevelThenItsBoardFitsTheFixedReunionFloorAndWalls) 
     const std::vector<Pos> two_headed_region{{0, 3}, {0, 4}, {1, 3}, {1, 4},
                                              {1, 5}, {2, 3}, {2, 4}, {2, 5}};
     EXPECT_TRUE(contains(two_headed_region, p.exit));
+    // The floor shows water, items, targets and the exit in fixed regions, so
+    // the rules must put them there; snake 0 is the player's and every other
+    // snake a companion met along the way.
+    std::set<std::pair<int, int>> water;
+    for (Pos c : p.water)
+        water.insert({c.x, c.y});
+    EXPECT_EQ(water, (std::set<std::pair<int, int>>{{0, 0}, {0, 1}, {1, 0}, {1, 1}, {2, 0}}));
+    for (const Item& item : p.items)
+        EXPECT_TRUE(item.pos.x >= 7 && item.pos.y >= 3) << "item outside the items region";
+    for (const Pos t : p.targets)
+        EXPECT_TRUE(t.x >= 3 && t.x <= 6 && t.y >= 3) << "target outside the targets region";
+    ASSERT_FALSE(p.snakes.empty());
     EXPECT_FALSE(p.snakes.front().companion) << "snake 0 is the player's own";
+    for (std::size_t i = 1; i < p.snakes.size(); ++i)
+        EXPECT_TRUE(p.snakes[i].companion) << "snake " << i;
+    EXPECT_FALSE(p.items.empty());
+    EXPECT_FALSE(p.targets.empty());
+    EXPECT_TRUE(
+        std::any_of(p.snakes.begin(), p.snakes.end(), [](const Snake& s) { return s.two_headed; }));
 }

@@ -133,6 +133,7 @@ TEST(SlowStoredSolutions, GivenEveryLevelThenNoShorterSolutionExists) {
     for (const Level& level : level_definitions()) {
         SCOPED_TRACE(level.id);
         const SolveReport r = solve(level.puzzle);
+        ASSERT_FALSE(r.gave_up) << "the search must finish to prove a solution shortest";
         ASSERT_TRUE(r.solvable);
         EXPECT_EQ(move_count(stored_solution(level.id)), r.moves.size());
     }

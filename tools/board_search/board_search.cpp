@@ -117,6 +117,24 @@ Pos random_cell(const Puzzle& p, Rng& rng) {
             wrap8(static_cast<int>(pick(rng, p.height)))};
 }
 
+// Where the final level's floor shows the items, targets and two-headed areas.
+bool in_items_region(Pos c) {
+    return c.x >= 7 && c.y >= 3;
+}
+bool in_targets_region(Pos c) {
+    return c.x >= 3 && c.x <= 6 && c.y >= 3;
+}
+bool in_exit_region(Pos c) {
+    return c.x <= 2 && c.y >= 3 && !(c.x == 0 && c.y == 5);
+}
+
+bool in_regions(const Puzzle& p) {
+    return in_exit_region(p.exit) &&
+           std::all_of(p.items.begin(), p.items.end(),
+                       [](const Item& i) { return in_items_region(i.pos); }) &&
+           std::all_of(p.targets.begin(), p.targets.end(), in_targets_region);
+}
+
 bool valid(const Puzzle& p) {
     if (contains(p.walls, p.exit))
         return false;
@@ -203,7 +221,7 @@ Puzzle mutate(const Puzzle& from, const SearchShape& shape, Rng& rng) {
             break;
         }
         }
-        if (valid(p))
+        if (valid(p) && (!shape.reunion_regions || in_regions(p)))
             return p;
     }
     return from;

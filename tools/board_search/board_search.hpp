@@ -32,6 +32,9 @@ struct SearchShape {
     std::size_t targets = 0;
     // Fixed cells the search may not change (the final level's walls).
     std::vector<Pos> fixed_walls;
+    // The final level's floor is drawn in fixed regions: keep items, targets
+    // and the exit inside the regions that show them.
+    bool reunion_regions = false;
     // Which kinds of change the search may make, by letter: w walls, e exit,
     // i items, a water, t targets, s snakes redrawn, m snakes moved or reversed.
     std::string changes = "weiatsm";

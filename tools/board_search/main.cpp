@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
         if (option == "--reunion-walls") {
             shape.fixed_walls = {{0, 2}, {1, 2}, {2, 1}, {6, 0}, {6, 1}, {7, 2},
                                  {4, 4}, {5, 4}, {6, 4}, {7, 4}, {7, 5}};
+            shape.reunion_regions = true;
             continue;
         }
         if (i + 1 >= argc)

@@ -125,7 +125,16 @@ void write_level_list(std::ostream& out, const std::vector<SolveReport>& reports
            "the player must undo). A position is the snakes' cells and the items left.\n\n"
            "This file and `src/levels/solutions.cpp` are written by "
            "`tools/solver/regenerate.sh`; the key ideas come from the `idea:` line of each "
-           "board picture in `src/levels/`.\n\n";
+           "board picture in `src/levels/`.\n\n"
+           "Designing a board: draw it in the picture format described at the top of "
+           "`src/levels/board_text.hpp` in a scratch file, then `coilwend-solve --picture FILE "
+           "--show` solves it and prints the snakes after every move of a shortest solution, "
+           "with the number of first moves that lead into dead positions and the traps met "
+           "along the way. `coilwend-board-search` proposes candidates for a mechanic (a board "
+           "shape and cast, or a drawn start with `--from-picture` and the kinds of change it "
+           "may make) ranked by solution length and traps; every proposal still needs a "
+           "designer's eye for one key idea. Paste the kept picture into its area's file, add "
+           "its `idea:` line and run `tools/solver/regenerate.sh`.\n\n";
 
     const auto table = build_overworld_table();
     for (const Area& area : kAreas) {

@@ -53,7 +53,7 @@ const Level* level_or_complain(std::string_view id) {
 void print_row(const Level& level, const SolveReport& r) {
     std::printf("%-6s %-34s %2dx%d  %-10s %4s %10zu %10zu %8.3fs\n", std::string(level.id).c_str(),
                 std::string(level_title(level)).c_str(), level.puzzle.width, level.puzzle.height,
-                r.solvable ? "solvable" : (r.gave_up ? "too big" : "UNSOLVABLE"),
+                r.gave_up ? "too big" : (r.solvable ? "solvable" : "UNSOLVABLE"),
                 r.solvable ? std::to_string(r.moves.size()).c_str() : "-", r.reachable, r.dead,
                 r.seconds);
 }
@@ -67,7 +67,7 @@ int table() {
     bool all_solvable = true;
     for (std::size_t i = 0; i < levels.size(); ++i) {
         print_row(levels[i], reports[i]);
-        all_solvable = all_solvable && reports[i].solvable;
+        all_solvable = all_solvable && reports[i].solvable && !reports[i].gave_up;
     }
     std::printf("total %.2fs\n",
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
