@@ -142,7 +142,7 @@ TEST(WaterBoards, GivenTheAreaThenItEndsWithItsLongestPuzzles) {
     std::size_t long_ones = 0;
     for (const std::string_view id : kWaterArea)
         long_ones += move_count(stored_solution(id)) >= 25 ? 1 : 0;
-    EXPECT_GE(long_ones, 4u);
+    EXPECT_GE(long_ones, 3u);
     for (const std::string_view id : {kWaterArea[12], kWaterArea[13]})
         EXPECT_GE(move_count(stored_solution(id)), 30u) << id;
 }

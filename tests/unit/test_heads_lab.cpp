@@ -220,8 +220,9 @@ two-headed: A
     for (int i = 0; i < 60; ++i) {
         const Puzzle back = step_back(at, rng);
         ASSERT_EQ(back.walls, finish.walls);
-        for (std::size_t s = 0; s < back.snakes.size(); ++s)
+        for (std::size_t s = 0; s < back.snakes.size(); ++s) {
             ASSERT_EQ(back.snakes[s].cells.size(), finish.snakes[s].cells.size());
+        }
         at = back;
         if (i % 10 == 9)
             EXPECT_TRUE(solve(at).solvable) << write_snakes(at);
