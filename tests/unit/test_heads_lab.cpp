@@ -224,8 +224,9 @@ two-headed: A
             ASSERT_EQ(back.snakes[s].cells.size(), finish.snakes[s].cells.size());
         }
         at = back;
-        if (i % 10 == 9)
+        if (i % 10 == 9) {
             EXPECT_TRUE(solve(at).solvable) << write_snakes(at);
+        }
     }
     Frozen frozen;
     frozen.backwards = true;
