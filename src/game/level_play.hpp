@@ -66,6 +66,9 @@ std::optional<MoveResult> apply_move(const Puzzle& puzzle, std::size_t snake, bo
 bool no_moves_left(const Puzzle& puzzle);
 
 // Selection and pointer steering.
+// Every end the player can steer, in cycling order: each snake's last cell,
+// then, for a two-headed snake, its first cell.
+std::vector<Selection> selectable_ends(const Puzzle& puzzle);
 void cycle_selection(LevelPlay& play, bool forward);
 void steer_to_pointer(LevelPlay& play, std::uint32_t px, std::uint32_t py);
 

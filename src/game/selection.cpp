@@ -7,8 +7,12 @@ namespace coilwend {
 
 namespace {
 
-// Every end the player can steer, in cycling order: each snake's last cell,
-// then, for a two-headed snake, its first cell.
+template <typename T> void drop_consecutive_duplicates(std::vector<T>& values) {
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+}
+
+} // namespace
+
 std::vector<Selection> selectable_ends(const Puzzle& puzzle) {
     std::vector<Selection> ends;
     for (std::size_t i = 0; i < puzzle.snakes.size(); ++i) {
@@ -20,12 +24,6 @@ std::vector<Selection> selectable_ends(const Puzzle& puzzle) {
     }
     return ends;
 }
-
-template <typename T> void drop_consecutive_duplicates(std::vector<T>& values) {
-    values.erase(std::unique(values.begin(), values.end()), values.end());
-}
-
-} // namespace
 
 void cycle_selection(LevelPlay& play, bool forward) {
     const std::vector<Selection> ends = selectable_ends(play.current());

@@ -144,14 +144,7 @@ struct Graph {
 // Press count of the cycle command to get from one selected end to another.
 std::size_t cycles_needed(const Puzzle& puzzle, const std::optional<Selection>& from,
                           const Selection& to) {
-    std::vector<Selection> ends;
-    for (std::size_t i = 0; i < puzzle.snakes.size(); ++i) {
-        if (puzzle.snakes[i].cells.empty())
-            continue;
-        ends.push_back({i, false});
-        if (puzzle.snakes[i].two_headed)
-            ends.push_back({i, true});
-    }
+    const std::vector<Selection> ends = selectable_ends(puzzle);
     std::size_t target = 0;
     while (target < ends.size() && !(ends[target] == to))
         ++target;

@@ -4,6 +4,7 @@
 #include "levels/board_parser.hpp"
 #include "levels/board_writer.hpp"
 #include "levels/catalogue.hpp"
+#include "rules_fixtures.hpp"
 
 #include <gtest/gtest.h>
 
@@ -80,21 +81,10 @@ ground marks items snakes
     ASSERT_TRUE(parsed.level) << parsed.error;
     const Puzzle& p = parsed.level->puzzle;
     ASSERT_EQ(p.snakes.size(), 2u);
-    EXPECT_EQ(p.snakes[0].cells, cells({{2, 0}, {1, 0}, {0, 0}}));
-    EXPECT_EQ(p.snakes[1].cells, cells({{2, 1},
-                                        {3, 1},
-                                        {4, 1},
-                                        {4, 2},
-                                        {4, 3},
-                                        {3, 3},
-                                        {2, 3},
-                                        {1, 3},
-                                        {0, 3},
-                                        {0, 2},
-                                        {0, 1},
-                                        {1, 1},
-                                        {1, 2},
-                                        {2, 2}}));
+    // The same snakes as the worked example's hand-built puzzle.
+    const Puzzle expected = coilwend::testing::ekans();
+    EXPECT_EQ(p.snakes[0].cells, expected.snakes[0].cells);
+    EXPECT_EQ(p.snakes[1].cells, expected.snakes[1].cells);
     EXPECT_TRUE(p.snakes[1].companion);
 }
 
@@ -187,7 +177,7 @@ TEST(BoardFormat, GivenASettingOutOfRangeThenItIsRejected) {
 
 TEST(BoardFormatDeathTest, GivenAMalformedDefinitionAtStartUpThenTheProgramEnds) {
     EXPECT_EXIT(stdout_to_stderr([] { parse_board_or_die(text("\nground marks items snakes\n")); }),
-                testing::ExitedWithCode(101), "Panic at .* - Level t.rs at");
+                ::testing::ExitedWithCode(101), "Panic at .* - Level t.rs at");
 }
 
 TEST(BoardFormat, GivenEveryCatalogueBoardWhenDrawnAndReadBackThenTheSamePuzzleComesOut) {

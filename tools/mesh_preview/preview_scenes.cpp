@@ -1,5 +1,7 @@
 #include "preview_scenes.hpp"
 
+#include "levels/catalogue.hpp"
+
 #include <string>
 
 namespace coilwend::preview {
@@ -53,22 +55,9 @@ std::vector<Scene> preview_scenes() {
     }
     {
         Scene s = board("coiled", 5, 4, 0);
-        add(s, snake_of({{2, 0}, {1, 0}, {0, 0}}));
-        add(s, snake_of({{2, 1},
-                         {3, 1},
-                         {4, 1},
-                         {4, 2},
-                         {4, 3},
-                         {3, 3},
-                         {2, 3},
-                         {1, 3},
-                         {0, 3},
-                         {0, 2},
-                         {0, 1},
-                         {1, 1},
-                         {1, 2},
-                         {2, 2}},
-                        true));
+        // The worked example: a companion coiled round the whole board.
+        for (const Snake& snake : find_level("1.rs").puzzle.snakes)
+            add(s, snake_of(snake.cells, snake.companion));
         scenes.push_back(std::move(s));
     }
     {
