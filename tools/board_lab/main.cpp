@@ -25,6 +25,7 @@
 #include "board_lab/board_file.hpp"
 #include "levels/catalogue.hpp"
 
+#include <charconv>
 #include <iostream>
 #include <map>
 
@@ -87,7 +88,11 @@ int main(int argc, char** argv) {
     if (o.command == "place-targets") {
         if (o.arguments.empty())
             return usage();
-        o.placement.count = std::stoul(o.arguments.front());
+        const std::string& count = o.arguments.front();
+        const auto [end, fault] =
+            std::from_chars(count.data(), count.data() + count.size(), o.placement.count);
+        if (fault != std::errc{} || end != count.data() + count.size())
+            return usage();
         o.arguments.erase(o.arguments.begin());
     }
     if (o.arguments.size() > 1)
