@@ -1,312 +1,107 @@
-// coilwend-board-lab: measures draft boards and the boards one change away.
+// coilwend-board-lab: the level designer's workbench for draft boards.
 //
-//   coilwend-board-lab FILE [--setting S] [--only NAME] [--probe] [--prune] [--tune N]
-//                      [--limit N]
-//                      [--climb STEPS --restarts N --goal MOVES --seed N]
-//                      [--fixed-ground] [--fixed-exit] [--fixed-snakes] [--max-length N]
-//                      [--boxed-in] [--helping]
-//   coilwend-board-lab --level ID [same options]
+//   coilwend-board-lab measure FILE|--level ID [--trace] [--traps] [--ablate] [--items]
+//                      [--prune] [--tune N]
+//       the solver's figures and a shortest solution; how often two-headed snakes
+//       change their leading end and the best one-headed variant; the positions along
+//       the solution, the traps met on the way, each piece's effect when taken away,
+//       the items eaten, the draft without what it does not need, the best boards
+//       one edit away
+//   coilwend-board-lab search [FILE|--level ID | --size WxH --snake LEN ...] [changes]
+//                      [goals] [--restarts N --steps N --keep N --seed N] [--prune]
+//       proposals by annealing from each board, or from random boards of a cast
+//   coilwend-board-lab scramble FILE --walk N [goals] [run]
+//       starts found by walking backwards from each finished position drawn
+//   coilwend-board-lab place-targets N FILE [--move-exit] [--tries N] [goals]
+//   coilwend-board-lab rank FILE [goals]
+//       target layouts, and the best of many drawn boards
 //
-// FILE holds drafts, each opened by a line "= Name" and followed by a picture
-// in the catalogue's format. For every draft the lab prints the solver's
-// figures and shortest solution; --probe also solves the draft without each
-// wall, water cell and companion (does every piece matter?), --prune first
-// drops every wall and water cell the solution does not need, --tune N
-// lists the N best boards one edit away. --climb anneals the draft by single
-// edits toward a water puzzle of about --goal moves (see water_score).
+// FILE holds drafts ("= Name" and a picture) or bare pictures; "-" is
+// standard input. Every proposal is printed as a draft a designer still plays
+// and judges; run without arguments for every option.
 
-#include "board_lab/lab_file.hpp"
-#include "board_lab/probes.hpp"
-#include "levels/board_writer.hpp"
+#include "commands.hpp"
 
-#include "levels/board_parser.hpp"
+#include "board_lab/board_file.hpp"
 #include "levels/catalogue.hpp"
-#include "levels/solution_letters.hpp"
 
-#include <algorithm>
-#include <atomic>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
+#include <charconv>
 #include <iostream>
-#include <random>
-#include <sstream>
-#include <string>
-#include <string_view>
-#include <thread>
+#include <map>
 
 using namespace coilwend;
 using namespace coilwend::board_lab;
 
 namespace {
 
-constexpr unsigned kThreads = 2;
-constexpr std::size_t kDryPositions = 60'000;
-
-struct Options {
-    std::string file;
-    std::string level;
-    std::string only;
-    std::uint8_t setting = 2;
-    bool probe = false;
-    bool prune = false;
-    bool boxed_in = false; // --climb prefers boards whose player cannot move at first
-    bool helping = false;  // --climb prefers boards where the player must move between friends
-    std::size_t tune = 0;
-    std::size_t climb = 0;
-    std::size_t restarts = 1;
-    std::size_t goal = 20;
-    std::uint64_t seed = 1;
-    ChangeKinds kinds;
-    SolveLimits limits{2'000'000};
-};
-
 int usage() {
-    std::cerr
-        << "usage: coilwend-board-lab (FILE [--setting S] [--only NAME] | --level ID)\n"
-           "                          [--probe] [--prune] [--tune N] [--limit POSITIONS]\n"
-           "                          [--climb STEPS] [--restarts N] [--goal MOVES] [--seed N]\n"
-           "                          [--fixed-ground] [--fixed-exit] [--fixed-snakes]\n"
-           "                          [--max-length N] [--boxed-in] [--helping]\n";
+    std::cerr << kUsage;
     return 2;
 }
 
-std::string figures(const SolveReport& r) {
-    char line[160];
-    if (!r.solvable) {
-        std::snprintf(line, sizeof line, "%s, reachable %zu", r.gave_up ? "too big" : "UNSOLVABLE",
-                      r.reachable);
-        return line;
+// The boards named on the command line; faults counts the drafts that did not parse.
+std::vector<NamedBoard> load_boards(const Options& o, const std::string& file, int& faults) {
+    if (!o.level.empty()) {
+        const Level& level = find_level(o.level);
+        return {{std::string(level.id), level.puzzle}};
     }
-    std::snprintf(line, sizeof line,
-                  "moves %zu  reachable %zu  dead %zu  first moves %zu (%zu dead)  traps %zu",
-                  r.moves.size(), r.reachable, r.dead, r.first_moves, r.first_moves_dead,
-                  r.traps_on_path);
-    return line;
-}
-
-std::vector<MeasuredVariant> measure(std::vector<Variant> variants, SolveLimits limits) {
-    std::vector<MeasuredVariant> out(variants.size());
-    std::atomic<std::size_t> next{0};
-    // Each slot is filled by exactly one worker.
-    auto work = [&] {
-        for (std::size_t i = next++; i < variants.size(); i = next++) {
-            const SolveReport report = solve(variants[i].puzzle, limits);
-            out[i] = {std::move(variants[i]), report};
-        }
-    };
-    {
-        std::vector<std::jthread> workers;
-        for (unsigned t = 0; t < kThreads; ++t)
-            workers.emplace_back(work);
+    if (file.empty())
+        return {};
+    const auto contents = read_board_file(file);
+    if (!contents) {
+        std::cerr << "cannot read " << file << '\n';
+        ++faults;
+        return {};
     }
-    return out;
-}
-
-Puzzle dry_board(const Puzzle& puzzle) {
-    Puzzle dry = puzzle;
-    dry.water.clear();
-    return dry;
-}
-
-struct Scored {
-    Puzzle puzzle;
-    SolveReport report;
-    std::size_t dry_moves = 0;
-    double score = 0;
-};
-
-Scored score_board(const Puzzle& puzzle, const Options& options) {
-    Scored s{puzzle, solve(puzzle, options.limits), 0, 0};
-    // The dry board is wide open and can be far bigger than the wet one; a
-    // shortest solution is found long before the search space is exhausted,
-    // so a smaller cap is enough to tell whether water lengthens the level.
-    const SolveReport dry = solve(dry_board(puzzle), SolveLimits{kDryPositions});
-    s.dry_moves = dry.moves.size();
-    s.score = water_score(s.report, dry, options.goal, puzzle.walls.size());
-    if (options.boxed_in && !player_boxed_in(puzzle))
-        s.score -= 20;
-    if (options.helping && s.report.solvable)
-        s.score +=
-            0.7 * static_cast<double>(std::min<std::size_t>(helping_moves(puzzle, s.report), 15));
-    return s;
-}
-
-// Simulated annealing over single edits, from the draft, keeping the best
-// distinct boards seen; two restarts run at a time.
-std::vector<Scored> climb(const Puzzle& draft, const Options& options) {
-    std::vector<std::vector<Scored>> kept(options.restarts);
-    std::atomic<std::size_t> next{0};
-    auto work = [&] {
-        for (std::size_t r = next++; r < options.restarts; r = next++) {
-            std::mt19937_64 rng(options.seed * 7919 + r);
-            Scored current = score_board(draft, options);
-            double temperature = 2.0;
-            auto& best = kept[r];
-            for (std::size_t step = 0; step < options.climb; ++step) {
-                const auto changes = single_changes(current.puzzle, options.kinds);
-                if (changes.empty())
-                    break;
-                const auto& pick =
-                    changes[std::uniform_int_distribution<std::size_t>(0, changes.size() - 1)(rng)];
-                Scored candidate = score_board(pick.puzzle, options);
-                const double gain = candidate.score - current.score;
-                if (gain >= 0 || std::uniform_real_distribution<double>(0, 1)(rng) <
-                                     std::exp(gain / temperature))
-                    current = std::move(candidate);
-                temperature = std::max(0.05, temperature * 0.99);
-                if (current.score < -1e8)
-                    continue;
-                const bool seen = std::any_of(best.begin(), best.end(), [&](const Scored& b) {
-                    return b.puzzle == current.puzzle;
-                });
-                if (!seen)
-                    best.push_back(current);
-                std::sort(best.begin(), best.end(),
-                          [](const Scored& a, const Scored& b) { return a.score > b.score; });
-                if (best.size() > 3)
-                    best.pop_back();
-            }
-        }
-    };
-    {
-        std::vector<std::jthread> workers;
-        for (unsigned t = 0; t < kThreads; ++t)
-            workers.emplace_back(work);
-    }
-    std::vector<Scored> all;
-    for (auto& k : kept)
-        for (auto& s : k)
-            if (std::none_of(all.begin(), all.end(),
-                             [&](const Scored& a) { return a.puzzle == s.puzzle; }))
-                all.push_back(std::move(s));
-    std::sort(all.begin(), all.end(),
-              [](const Scored& a, const Scored& b) { return a.score > b.score; });
-    return all;
-}
-
-void report_board(std::string_view name, const Puzzle& draft, const Options& options) {
-    const Puzzle puzzle = options.prune ? pruned(draft, options.limits) : draft;
-    const SolveReport r = solve(puzzle, options.limits);
-    std::printf("== %s  %dx%d\n%s%s\n", std::string(name).c_str(), puzzle.width, puzzle.height,
-                board_picture(puzzle).c_str(), figures(r).c_str());
-    if (r.solvable)
-        std::printf("solution: %s\n", solution_letters(puzzle, r.moves).c_str());
-    if (options.probe) {
-        for (const auto& m : measure(removal_variants(puzzle), options.limits)) {
-            const bool same =
-                m.report.solvable == r.solvable && m.report.moves.size() == r.moves.size();
-            std::printf("  %-24s %s%s\n", m.variant.change.c_str(), figures(m.report).c_str(),
-                        same ? "  (same length)" : "");
+    std::vector<NamedBoard> boards;
+    for (const Draft& draft : split_drafts(*contents)) {
+        if (!o.only.empty() && draft.name != o.only)
+            continue;
+        std::string error;
+        if (auto puzzle = parse_draft(draft, o.setting, file, error))
+            boards.push_back({draft.name, std::move(*puzzle)});
+        else {
+            std::cerr << error << '\n';
+            ++faults;
         }
     }
-    if (options.tune > 0) {
-        auto found = measure(single_changes(puzzle, options.kinds), options.limits);
-        std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-            return candidate_score(a.report) > candidate_score(b.report);
-        });
-        found.resize(std::min(found.size(), options.tune));
-        for (const auto& m : found)
-            std::printf("-- %s: %s\n%ssolution: %s\n", m.variant.change.c_str(),
-                        figures(m.report).c_str(), board_picture(m.variant.puzzle).c_str(),
-                        solution_letters(m.variant.puzzle, m.report.moves).c_str());
-    }
-    if (options.climb > 0) {
-        for (Scored s : climb(puzzle, options)) {
-            if (options.prune)
-                s = score_board(pruned(s.puzzle, options.limits), options);
-            std::printf("** score %.2f  %s  dry %zu\n%ssolution: %s\n", s.score,
-                        figures(s.report).c_str(), s.dry_moves, board_picture(s.puzzle).c_str(),
-                        solution_letters(s.puzzle, s.report.moves).c_str());
-        }
-    }
-    std::printf("\n");
+    return boards;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view option = argv[i];
-        if (option == "--probe") {
-            options.probe = true;
-            continue;
-        }
-        if (option == "--prune") {
-            options.prune = true;
-            continue;
-        }
-        if (option == "--boxed-in") {
-            options.boxed_in = true;
-            continue;
-        }
-        if (option == "--helping") {
-            options.helping = true;
-            continue;
-        }
-        if (option == "--fixed-ground" || option == "--fixed-exit" || option == "--fixed-snakes") {
-            (option == "--fixed-ground" ? options.kinds.ground
-             : option == "--fixed-exit" ? options.kinds.exit
-                                        : options.kinds.snakes) = false;
-            continue;
-        }
-        if (option.rfind("--", 0) != 0) {
-            options.file = option;
-            continue;
-        }
-        if (i + 1 >= argc)
-            return usage();
-        const char* value = argv[++i];
-        if (option == "--level")
-            options.level = value;
-        else if (option == "--only")
-            options.only = value;
-        else if (option == "--setting")
-            options.setting = static_cast<std::uint8_t>(std::atoi(value));
-        else if (option == "--tune")
-            options.tune = static_cast<std::size_t>(std::atoll(value));
-        else if (option == "--max-length")
-            options.kinds.max_length = static_cast<std::size_t>(std::atoll(value));
-        else if (option == "--climb")
-            options.climb = static_cast<std::size_t>(std::atoll(value));
-        else if (option == "--restarts")
-            options.restarts = static_cast<std::size_t>(std::atoll(value));
-        else if (option == "--goal")
-            options.goal = static_cast<std::size_t>(std::atoll(value));
-        else if (option == "--seed")
-            options.seed = static_cast<std::uint64_t>(std::atoll(value));
-        else if (option == "--limit")
-            options.limits.max_positions = static_cast<std::size_t>(std::atoll(value));
-        else
-            return usage();
-    }
-    if (!options.level.empty()) {
-        const Level& level = find_level(options.level);
-        report_board(level.id, level.puzzle, options);
-        return 0;
-    }
-    if (options.file.empty())
+    auto options = read_options(argc, argv);
+    if (!options)
         return usage();
-    std::ifstream in(options.file);
-    if (!in) {
-        std::cerr << "cannot read " << options.file << '\n';
-        return 1;
+    Options& o = *options;
+    using Command = int (*)(const Options&, const std::vector<NamedBoard>&);
+    const std::map<std::string, Command> commands{{"measure", measure_command},
+                                                  {"search", search_command},
+                                                  {"scramble", scramble_command},
+                                                  {"place-targets", place_targets_command},
+                                                  {"rank", rank_command}};
+    const auto command = commands.find(o.command);
+    if (command == commands.end())
+        return usage();
+    // place-targets N FILE: the count comes first.
+    if (o.command == "place-targets") {
+        if (o.arguments.empty())
+            return usage();
+        const std::string& count = o.arguments.front();
+        const auto [end, fault] =
+            std::from_chars(count.data(), count.data() + count.size(), o.placement.count);
+        if (fault != std::errc{} || end != count.data() + count.size())
+            return usage();
+        o.arguments.erase(o.arguments.begin());
     }
-    std::stringstream contents;
-    contents << in.rdbuf();
+    if (o.arguments.size() > 1)
+        return usage();
     int faults = 0;
-    for (const LabBoard& board : read_lab_boards(contents.str(), options.setting, options.file)) {
-        if (!options.only.empty() && *board.name != options.only)
-            continue;
-        const BoardParse parsed = parse_board(board.text);
-        if (!parsed.level) {
-            std::cerr << parsed.error << '\n';
-            ++faults;
-            continue;
-        }
-        report_board(*board.name, parsed.level->puzzle, options);
-    }
-    return faults == 0 ? 0 : 1;
+    const auto boards = load_boards(o, o.arguments.empty() ? "" : o.arguments[0], faults);
+    const bool cast_only = o.command == "search" && !o.cast.snakes.empty();
+    if (boards.empty() && !cast_only)
+        return faults ? 1 : usage();
+    const int status = command->second(o, boards);
+    return faults ? 1 : status;
 }

@@ -130,11 +130,14 @@ void write_level_list(std::ostream& out, const std::vector<SolveReport>& reports
            "`src/levels/board_text.hpp` in a scratch file, then `coilwend-solve --picture FILE "
            "--show` solves it and prints the snakes after every move of a shortest solution, "
            "with the number of first moves that lead into dead positions and the traps met "
-           "along the way. `coilwend-board-search` proposes candidates for a mechanic (a board "
-           "shape and cast, or a drawn start with `--from-picture` and the kinds of change it "
-           "may make) ranked by solution length and traps; every proposal still needs a "
-           "designer's eye for one key idea. Paste the kept picture into its area's file, add "
-           "its `idea:` line and run `tools/solver/regenerate.sh`.\n\n";
+           "along the way. `coilwend-board-lab` is the designer's workbench for drafts: `measure` "
+           "adds the traps met along the shortest solution and what each piece does for the "
+           "puzzle when taken away (`--ablate`); `search` proposes candidates for a mechanic (a "
+           "board shape and cast, or a drawn start and the kinds of change it may make) ranked "
+           "by solution length and traps; `scramble` walks backwards from a drawn finish; "
+           "`place-targets` tries every way of adding targets and `rank` orders many drafts. "
+           "Every proposal still needs a designer's eye for one key idea. Paste the kept picture "
+           "into its area's file, add its `idea:` line and run `tools/solver/regenerate.sh`.\n\n";
 
     const auto table = build_overworld_table();
     for (const Area& area : kAreas) {
