@@ -70,7 +70,7 @@ ground marks items snakes
 // Finished: the two-headed snake's first cell is on the exit.
 inline constexpr std::string_view kFinish = R"(
 ground marks items snakes
-.....  .....  .....  .....
+##.##  .....  .....  .....
 .#...  .....  .....  ..b<<
 .....  E....  .....  >>>A.
 .....  .....  .....  .c<<.
