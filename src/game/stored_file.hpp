@@ -1,0 +1,30 @@
+#pragma once
+// One small file the game keeps in the preferences folder (progress,
+// settings), behind an interface so tests can hand in bytes and make reads or
+// writes fail on purpose.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace coilwend {
+
+struct FileRead {
+    std::optional<std::string> bytes; // the whole file; empty when it could not be read
+    std::string error;                // why not, when bytes is empty
+    bool missing = false;             // true when the file could not be opened at all
+};
+
+class StoredFile {
+  public:
+    virtual ~StoredFile() = default;
+    // The file's full path, for log lines.
+    virtual std::string path() const = 0;
+    virtual FileRead read() = 0;
+    // Replaces the file's contents as one step: a temporary file beside it is
+    // written, flushed to disk and renamed over it. Returns the error text on
+    // failure, in which case the old file is untouched.
+    virtual std::optional<std::string> replace(std::string_view bytes) = 0;
+};
+
+} // namespace coilwend
