@@ -36,8 +36,8 @@ icons=(
     arrow-keys-right       # 14 keyboard movement hint, second frame
     key-tab                # 15 keyboard next-snake hint
     shoulder-rb            # 16 controller next-snake hint
-    circle-letter-b-filled # 17 controller B prompt (undo)
-    circle-letter-y-filled # 18 controller Y prompt (reset)
+    button-b               # 17 controller B prompt (undo)
+    button-y               # 18 controller Y prompt (reset)
     back-button            # 19 controller Back prompt (leave the level)
 )
 
