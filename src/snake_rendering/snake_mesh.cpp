@@ -147,7 +147,8 @@ Vec3 ring_centre(const Sample& s) {
 
 // A head reaching for food opens its mouth: the upper half of the head turns
 // up about a hinge at the back of the head, uncovering the mouth band.
-// Seen from the board camera this reads better than stretching the end ring.
+// Stretching the end rings upwards instead only swells the head as the board
+// camera, looking down on it, sees it, and hides the mouth band.
 struct Jaw {
     Vec3 pivot;
     Vec3 axis; // unit; turning about it lifts the snout
@@ -394,6 +395,8 @@ void build_snake_with_skin(const Snake& snake, std::uint8_t skin, const Puzzle& 
         build.make_ring(a);
     // Only a plain tail long enough to hold it gets the rattle.
     const bool rattle = skin == 2 && heads == HeadCount::One && n - 4 > 5;
+    // The tail end of a two-headed snake is a second head the player steers;
+    // without eyes (and, when it opens, the mouth band) it reads as a tail.
     for (int a = rattle ? 5 : 2; a <= n - 3; ++a)
         build.ring_pair(a, a == n - 4 || (heads == HeadCount::Two && a == 3));
 
