@@ -349,6 +349,31 @@ struct Builder {
     }
 };
 
+// A growing step unfolds the cell behind the leading end out of one point, so
+// until they move apart several of its rings lie at one place. With radii of
+// their own they would stack into a flat collar across the body; they take
+// the radius of the stacked ring nearest the leading end instead (the neck the
+// snake had before the step), so the body tapers into the unfolding cell.
+void even_stacked_rings(std::vector<Sample>& samples, int length, const SnakeAnimation& animation) {
+    const float p = step_progress(animation);
+    if (!grows(animation) || p == 0.0f)
+        return;
+    const int n = static_cast<int>(samples.size());
+    const auto place = [&](int a) {
+        const float sample = static_cast<float>(a);
+        return sample + kSamplesPerCell * animation_shift(sample, length, animation);
+    };
+    for (int first = 0; first < n;) {
+        int last = first;
+        while (last + 1 < n && std::fabs(place(last + 1) - place(first)) < 1e-4f)
+            ++last;
+        const float radius = samples[p < 0 ? last : first].radius;
+        for (int a = first; a <= last; ++a)
+            samples[a].radius = radius;
+        first = last + 1;
+    }
+}
+
 } // namespace
 
 void build_snake(const Snake& snake, std::size_t index, const Puzzle& puzzle,
@@ -382,6 +407,7 @@ void build_snake_with_skin(const Snake& snake, std::uint8_t skin, const Puzzle& 
                     : a <= 4   ? tail * kJawShare[std::min(4 - a, 2)]
                                : 0.0f;
     }
+    even_stacked_rings(space.samples, length, animation);
 
     Builder build{out,
                   skin,
