@@ -5,18 +5,21 @@
 #include <algorithm>
 #include <cmath>
 
-// Sections: cell lists before and after the step, control points and handles,
-// the Bézier segment, the ring frame.
+// Sections: control points and handles, the cells before a step, the
+// Bézier segment, the ring frame.
 
 namespace coilwend {
 namespace {
 
-// Sample 6i is the start of cell i, so the centre of cell i is sample 6i + 3:
-// the body then covers its cells evenly, tail tip and snout included.
+// Rings are sampled three samples early, so that sample 6i + 3 (not 6i) lies
+// on the centre of cell i: the body then covers its cells evenly. Sampled
+// from the centres, it sits half a cell towards the head, the snout in the
+// next cell (over a wall or off the board) and the tail tip short of its own.
 constexpr float kCentreSample = 3.0f;
 
 constexpr float kStraightHandle = 0.33f; // thirds: an even pace on straight runs
 constexpr float kTurnHandle = 0.5523f;   // a circle-like arc through a corner cell
+constexpr float kOuterPull = 0.09f;      // share of the outer difference an S or U gives up
 // The body leans into turns like a bicycle; radians per unit of curvature.
 constexpr float kLeanPerCurvature = 0.12f;
 constexpr float kMaxLean = 0.3f;
@@ -56,97 +59,99 @@ template <class CellFn> Vec3 control_point(const CellFn& cell, int length, int i
 bool same_place(Vec3 a, Vec3 b) {
     return std::fabs(a.x - b.x) + std::fabs(a.y - b.y) < 1e-4f;
 }
-
-// A point and its Bézier handle (the offset of the inner control point).
-struct Knot {
-    Vec3 point;
-    Vec3 handle;
-};
-
-template <class CellFn> Knot knot(const CellFn& cell, int length, int i) {
-    const Vec3 prev = control_point(cell, length, i - 1);
-    const Vec3 here = control_point(cell, length, i);
-    const Vec3 next = control_point(cell, length, i + 1);
-    const Vec3 central = (next - prev) * 0.5f;
-    float scale = kTurnHandle;
-    if (i <= 0 || i >= length - 1 || same_place(prev, here) || same_place(here, next) ||
-        same_place(here - prev, next - here))
-        scale = kStraightHandle;
-    return {here, central * scale};
+bool same_vector(Vec3 a, Vec3 b) {
+    return same_place(a, b) && std::fabs(a.z - b.z) < 1e-4f;
 }
 
-// The snake as it lay before the animated step, expressed on the current
-// cells: old index j is the trailing cell when j == trail_index, otherwise
-// current cell j + shift. Current index i shows the old index i + delta.
-struct PreviousCells {
+// The inner control point of a segment end sits along the central difference
+// of its knot. A corner gets a circle-like handle; where the differences on
+// either side of the segment disagree (an S-bend or a U-turn), the handle
+// gives up a little of the outer difference so the two bends do not bulge.
+Vec3 handle(Vec3 prev, Vec3 here, Vec3 next, bool at_end, Vec3 outer, bool disagree) {
+    const Vec3 central = (next - prev) * 0.5f;
+    if (at_end || same_place(prev, here) || same_place(here, next) ||
+        same_place(here - prev, next - here))
+        return central * kStraightHandle;
+    return disagree ? central * kTurnHandle - outer * kOuterPull : central * kTurnHandle;
+}
+
+// The snake as it lay before the step, in its own indices: after a plain
+// step the trailing cell it gave up and the cells it kept, after a growing
+// step the current cells without the new leading one. Current index i was
+// index i + offset then.
+struct CellsBefore {
     const std::vector<Pos>* cells = nullptr;
     int length = 0;
-    int shift = 0;
-    int trail_index = -1;
+    int offset = 0;
+    bool trailing_moved = false;
     Pos trailing;
-    Pos operator()(int j) const { return j == trail_index ? trailing : (*cells)[j + shift]; }
-};
-
-// Everything about the step that does not depend on the sample.
-struct StepSetup {
-    bool animated = false;
     bool last_leads = false;
-    PreviousCells previous;
-    int delta = 0;
-    float trail_weight = 1; // how far the trailing end has left the old path
-    float lead_weight = 1;  // how far the leading end has turned into the step
+    Pos operator()(int j) const {
+        if (trailing_moved && j == (last_leads ? 0 : length - 1))
+            return trailing;
+        return (*cells)[j - offset];
+    }
 };
 
-StepSetup step_setup(const Snake& snake, const SnakeAnimation& animation) {
-    StepSetup setup;
-    const float p = step_progress(animation);
+// The control points of one sample. The points beyond the trailing end of a
+// plain step are blended from where they lay before the step to their place
+// now with (1 - |d|)^2.5, so the tail leaves the cell it gave up along the
+// old path. Left alone, the leading end would turn into its new cell on the
+// step's first frame, a visible snap of the head; so the new leading cell and
+// the points beyond it are blended the same way from the old straight
+// continuation, with 1 - |d|^2.5: the head starts as it lay and turns early,
+// as a snake steers, without sliding past the corner first.
+struct ControlPoints {
+    const Snake& snake;
+    int length = 0;
+    bool blend = false;
+    CellsBefore before;
+    float trail_weight = 1; // how far the points beyond the trailing end have moved on
+    float lead_weight = 1;  // how far the leading end has turned into its new cell
+
+    Vec3 operator()(int i) const {
+        const auto current = [&](int j) { return snake.cells[j]; };
+        const Vec3 now = control_point(current, length, i);
+        if (!blend)
+            return now;
+        const bool last_leads = before.last_leads;
+        const bool beyond_trail = before.trailing_moved && (last_leads ? i < 0 : i >= length);
+        const bool at_lead = last_leads ? i >= length - 1 : i <= 0;
+        if (!beyond_trail && !at_lead)
+            return now;
+        const Vec3 then = control_point(before, before.length, i + before.offset);
+        return lerp(then, now, beyond_trail ? trail_weight : lead_weight);
+    }
+};
+
+ControlPoints control_points(const Snake& snake, float shift, const SnakeAnimation& animation) {
     const int length = static_cast<int>(snake.cells.size());
-    if (p == 0.0f || !std::isfinite(p) || length < 1)
-        return setup;
-    setup.animated = true;
-    setup.last_leads = p < 0;
-    const float amount = std::min(std::fabs(p), 1.0f);
-    // The trailing end keeps to the cells it came from until late in the
-    // step; the head turns towards its new cell early, as a snake steers.
-    setup.trail_weight = std::pow(1.0f - amount, 2.5f);
-    setup.lead_weight = 1.0f - std::pow(amount, 2.5f);
-    PreviousCells& before = setup.previous;
+    const float p = step_progress(animation);
+    ControlPoints points{snake, length, false, {}, 1, 1};
+    const bool last_leads = p < 0;
+    CellsBefore& before = points.before;
     before.cells = &snake.cells;
+    before.last_leads = last_leads;
     if (grows(animation)) {
-        // The old snake is the current one without its new leading cell.
+        // The trailing end stayed; only the new leading cell is new.
         before.length = length - 1;
-        before.shift = setup.last_leads ? 0 : 1;
-        setup.delta = setup.last_leads ? 0 : -1;
+        before.offset = last_leads ? 0 : -1;
     } else {
         before.length = length;
-        before.shift = setup.last_leads ? -1 : 1;
-        before.trail_index = setup.last_leads ? 0 : length - 1;
-        setup.delta = setup.last_leads ? 1 : -1;
+        before.offset = last_leads ? 1 : -1;
+        before.trailing_moved = true;
         // A trailing cell that does not touch the trailing end (a caller that
         // has no better one) is replaced by the straight continuation.
-        const Pos end = setup.last_leads ? snake.cells.front() : snake.cells.back();
+        const Pos end = last_leads ? snake.cells.front() : snake.cells.back();
         before.trailing = animation.trailing;
         if (!are_neighbours(before.trailing, end))
-            before.trailing = cell_at(snake, setup.last_leads ? -1 : length);
+            before.trailing = cell_at(snake, last_leads ? -1 : length);
     }
-    if (before.length < 1)
-        setup.animated = false;
-    return setup;
-}
-
-// The knot of current index i during the step: the old and the new shape
-// blended, the trailing and the leading half each with its own weight.
-Knot animated_knot(const Snake& snake, const StepSetup& setup, int i) {
-    const int length = static_cast<int>(snake.cells.size());
-    const auto current = [&](int j) { return snake.cells[j]; };
-    const Knot now = knot(current, length, i);
-    if (!setup.animated)
-        return now;
-    const Knot before = knot(setup.previous, setup.previous.length, i + setup.delta);
-    const float middle = 0.5f * static_cast<float>(length - 1);
-    const bool lead_half = setup.last_leads ? i >= middle : i <= middle;
-    const float w = lead_half ? setup.lead_weight : setup.trail_weight;
-    return {lerp(before.point, now.point, w), lerp(before.handle, now.handle, w)};
+    points.blend = p != 0.0f && before.length >= 1;
+    const float amount = std::min(std::fabs(shift), 1.0f);
+    points.trail_weight = std::pow(1.0f - amount, 2.5f);
+    points.lead_weight = 1.0f - std::pow(amount, 2.5f);
+    return points;
 }
 
 // The end cells are shortened by 1.2 while their end test is positive.
@@ -211,10 +216,9 @@ CurveFrame snake_curve(const Snake& snake, float sample, float reach,
     if (length < 1)
         fatal("snake_curve on a snake without cells");
     const int samples = kSamplesPerCell * length;
-    const float s = sample +
-                    kSamplesPerCell * (end_stretch(sample, samples, reach) +
-                                       animation_shift(sample, length, animation)) -
-                    kCentreSample;
+    const float shift = animation_shift(sample, length, animation);
+    const float s =
+        sample + kSamplesPerCell * (end_stretch(sample, samples, reach) + shift) - kCentreSample;
     const float u = s / kSamplesPerCell;
     const float whole = std::floor(u);
     const float t = u - whole;
@@ -225,10 +229,12 @@ CurveFrame snake_curve(const Snake& snake, float sample, float reach,
     // Far outside the snake nothing changes any more; keep the index sane.
     const int g = static_cast<int>(std::clamp(whole, -1000.0f, 1000.0f + length));
 
-    const StepSetup setup = step_setup(snake, animation);
-    const Knot k0 = animated_knot(snake, setup, g);
-    const Knot k1 = animated_knot(snake, setup, g + 1);
-    const Vec3 p0 = k0.point, c1 = k0.point + k0.handle, c2 = k1.point - k1.handle, p1 = k1.point;
+    const ControlPoints points = control_points(snake, shift, animation);
+    const Vec3 before = points(g - 1), p0 = points(g), p1 = points(g + 1), after = points(g + 2);
+    const bool disagree = !same_vector(p0 - before, after - p1);
+    const Vec3 c1 = p0 + handle(before, p0, p1, g <= 0 || g >= length - 1, p0 - before, disagree);
+    const Vec3 c2 =
+        p1 - handle(p0, p1, after, g + 1 <= 0 || g + 1 >= length - 1, after - p1, disagree);
 
     const float v = 1 - t;
     const Vec3 centre =
@@ -247,7 +253,7 @@ CurveFrame snake_curve(const Snake& snake, float sample, float reach,
     // both follow the heading alone, so the body never twists along its length.
     Vec3 heading{forward.x, forward.y, 0};
     if (std::fabs(heading.x) + std::fabs(heading.y) < 1e-3f) {
-        const Vec3 around[4] = {k0.point - k0.handle, p0, p1, p1 + k1.handle};
+        const Vec3 around[4] = {before, p0, p1, after};
         heading = fallback_heading(around, 4);
     }
     Vec3 side = normalize(cross(heading, {0, 0, 1}));

@@ -147,7 +147,8 @@ Vec3 ring_centre(const Sample& s) {
 
 // A head reaching for food opens its mouth: the upper half of the head turns
 // up about a hinge at the back of the head, uncovering the mouth band.
-// Seen from the board camera this reads better than stretching the end ring.
+// Stretching the end rings upwards instead only swells the head as the board
+// camera, looking down on it, sees it, and hides the mouth band.
 struct Jaw {
     Vec3 pivot;
     Vec3 axis; // unit; turning about it lifts the snout
@@ -348,6 +349,31 @@ struct Builder {
     }
 };
 
+// A growing step unfolds the cell behind the leading end out of one point, so
+// until they move apart several of its rings lie at one place. With radii of
+// their own they would stack into a flat collar across the body; they take
+// the radius of the stacked ring nearest the leading end instead (the neck the
+// snake had before the step), so the body tapers into the unfolding cell.
+void even_stacked_rings(std::vector<Sample>& samples, int length, const SnakeAnimation& animation) {
+    const float p = step_progress(animation);
+    if (!grows(animation) || p == 0.0f)
+        return;
+    const int n = static_cast<int>(samples.size());
+    const auto place = [&](int a) {
+        const float sample = static_cast<float>(a);
+        return sample + kSamplesPerCell * animation_shift(sample, length, animation);
+    };
+    for (int first = 0; first < n;) {
+        int last = first;
+        while (last + 1 < n && std::fabs(place(last + 1) - place(first)) < 1e-4f)
+            ++last;
+        const float radius = samples[p < 0 ? last : first].radius;
+        for (int a = first; a <= last; ++a)
+            samples[a].radius = radius;
+        first = last + 1;
+    }
+}
+
 } // namespace
 
 void build_snake(const Snake& snake, std::size_t index, const Puzzle& puzzle,
@@ -381,6 +407,7 @@ void build_snake_with_skin(const Snake& snake, std::uint8_t skin, const Puzzle& 
                     : a <= 4   ? tail * kJawShare[std::min(4 - a, 2)]
                                : 0.0f;
     }
+    even_stacked_rings(space.samples, length, animation);
 
     Builder build{out,
                   skin,
@@ -394,6 +421,8 @@ void build_snake_with_skin(const Snake& snake, std::uint8_t skin, const Puzzle& 
         build.make_ring(a);
     // Only a plain tail long enough to hold it gets the rattle.
     const bool rattle = skin == 2 && heads == HeadCount::One && n - 4 > 5;
+    // The tail end of a two-headed snake is a second head the player steers;
+    // without eyes (and, when it opens, the mouth band) it reads as a tail.
     for (int a = rattle ? 5 : 2; a <= n - 3; ++a)
         build.ring_pair(a, a == n - 4 || (heads == HeadCount::Two && a == 3));
 

@@ -121,26 +121,67 @@ TEST(SnakeCurve, GivenLastCellsRepeated_WhenSampled_ThenRepeatedCellSinksBelowTh
     }
 }
 
-TEST(SnakeCurve, GivenStepLedByLastCell_WhenAtItsStart_ThenMatchesTheSnakeBeforeTheMove) {
-    // Before: (0,0) (1,0) (1,1) (2,1) (3,1); after stepping up from (3,1).
-    const Snake before = snake_of({{0, 0}, {1, 0}, {1, 1}, {2, 1}, {3, 1}});
-    const Snake after = snake_of({{1, 0}, {1, 1}, {2, 1}, {3, 1}, {3, 2}});
-    for (float a = 0; a < 30; a += 1) {
-        const CurveFrame start = snake_curve(after, a, 0, step(-1, {0, 0}));
-        const CurveFrame old = snake_curve(before, a, 0, {});
-        expect_near(start.centre, old.centre, 1e-4f, "start " + std::to_string(a));
-        expect_near(start.up, old.up, 1e-4f, "start frame " + std::to_string(a));
-        const CurveFrame end = snake_curve(after, a, 0, step(-0.0f, {0, 0}));
-        expect_near(end.centre, snake_curve(after, a, 0, {}).centre, 1e-5f, "end");
+TEST(SnakeCurve, GivenUTurnAndSBend_WhenSampled_ThenCornerHandlesGiveUpTheOuterDifference) {
+    // Points worked out by hand from the Bézier control points: a corner
+    // handle is 0.5523 of the central difference, less 0.09 of the difference
+    // outside the segment when the differences on either side of it disagree.
+    const Snake u_turn = snake_of({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
+    expect_near(snake_curve(u_turn, centre_sample(1) + 3, 0, {}).centre, {1.139611f, 0.5f, 0},
+                1e-4f, "apex of the U");
+    expect_near(snake_curve(u_turn, centre_sample(1) + 1, 0, {}).centre, {1.077556f, 0.150782f, 0},
+                1e-4f, "into the U");
+    const Snake s_bend = snake_of({{0, 0}, {1, 0}, {1, 1}, {2, 1}});
+    // Between the two corners the differences agree: plain corner handles.
+    expect_near(snake_curve(s_bend, centre_sample(1) + 1, 0, {}).centre, {1.076708f, 0.150782f, 0},
+                1e-4f, "middle of the S");
+    // Before the first corner they disagree: the swing out before it is smaller.
+    expect_near(snake_curve(s_bend, centre_sample(0) + 3, 0, {}).centre, {0.520194f, -0.069806f, 0},
+                1e-4f, "into the S");
+}
+
+// The snake before and after a plain step, and the samples the step leaves
+// unchanged at its start: everything but the corner the tail is leaving.
+void expect_step_starts_where_the_snake_lay(const Snake& before, const Snake& after,
+                                            const SnakeAnimation& start, int first_changed,
+                                            int last_changed) {
+    const int n = kSamplesPerCell * static_cast<int>(after.cells.size());
+    for (int a = 0; a < n; ++a) {
+        if (a >= first_changed && a <= last_changed)
+            continue;
+        const CurveFrame moving = snake_curve(after, static_cast<float>(a), 0, start);
+        const CurveFrame old = snake_curve(before, static_cast<float>(a), 0, {});
+        expect_near(moving.centre, old.centre, 1e-4f, "start " + std::to_string(a));
+        expect_near(moving.up, old.up, 1e-4f, "start frame " + std::to_string(a));
+        SnakeAnimation done = start;
+        done.progress = 0.0f;
+        expect_near(snake_curve(after, static_cast<float>(a), 0, done).centre,
+                    snake_curve(after, static_cast<float>(a), 0, {}).centre, 1e-5f,
+                    "end " + std::to_string(a));
     }
 }
 
-TEST(SnakeCurve, GivenStepLedByFirstCell_WhenAtItsStart_ThenMatchesTheSnakeBeforeTheMove) {
-    const Snake before = snake_of({{2, 1}, {3, 1}, {3, 2}, {4, 2}}, true);
-    const Snake after = snake_of({{2, 0}, {2, 1}, {3, 1}, {3, 2}}, true);
-    for (float a = 0; a < 24; a += 1)
-        expect_near(snake_curve(after, a, 0, step(1, {4, 2})).centre,
-                    snake_curve(before, a, 0, {}).centre, 1e-4f, std::to_string(a));
+TEST(SnakeCurve, GivenPlainSteps_WhenAtTheirStart_ThenBothEndsLieWhereTheyWere) {
+    // Led by the last cell, turning up at the head; the tail leaves a corner.
+    expect_step_starts_where_the_snake_lay(snake_of({{0, 0}, {1, 0}, {1, 1}, {2, 1}, {3, 1}}),
+                                           snake_of({{1, 0}, {1, 1}, {2, 1}, {3, 1}, {3, 2}}),
+                                           step(-1, {0, 0}), 3, 14);
+    // Led by the first cell of a two-headed snake, turning down.
+    expect_step_starts_where_the_snake_lay(snake_of({{2, 1}, {3, 1}, {3, 2}, {4, 2}}, true),
+                                           snake_of({{2, 0}, {2, 1}, {3, 1}, {3, 2}}, true),
+                                           step(1, {4, 2}), 9, 20);
+}
+
+TEST(SnakeCurve, GivenPlainStep_WhenUnderWay_ThenTheTailFollowsTheCellItGaveUp) {
+    // The tail came up from (0, 0); straight on would put it at (1, -1).
+    const Snake s = snake_of({{1, 0}, {1, 1}, {2, 1}, {3, 1}, {3, 2}});
+    expect_near(snake_curve(s, 2, 0, step(-1, {0, 0})).centre, {-0.165741f, 0, 0}, 1e-4f,
+                "tail tip at the start, on the old path");
+    // Sample 0 sits on the point beyond the tail, halfway through the step
+    // 0.5^2.5 of the way from the cell given up to the straight continuation.
+    expect_near(snake_curve(s, 0, 0, step(-0.5f, {0, 0})).centre, {0.176777f, -0.176777f, 0}, 1e-4f,
+                "beyond the tail halfway");
+    expect_near(snake_curve(s, 0, 0, step(-0.0f, {0, 0})).centre, {1, -0.5f, 0}, 1e-4f,
+                "straight on at the end");
 }
 
 TEST(SnakeCurve, GivenGrowingStep_WhenAtItsStart_ThenTailStaysAndHeadStartsAtTheOldHead) {
