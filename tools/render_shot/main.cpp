@@ -255,7 +255,8 @@ int run(const Options& options) {
 
     // As the main loop does at the start of every frame.
     gl.ClearColor(0, 0, 0, 0);
-    gl.ClearDepth(1.0);
+    if (gl.ClearDepth != nullptr) // desktop only; GLES clears to depth 1 by default
+        gl.ClearDepth(1.0);
     gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     BoardFrame frame;
     frame.puzzle = &shown_entry(play).puzzle;
