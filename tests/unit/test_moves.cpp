@@ -312,7 +312,7 @@ TEST(MoveSound, FollowsTheSeededGenerator) {
     game.play.random = 1;
     for (int i = 0; i < 5; ++i)
         try_move(game.play, kRight, false);
-    // Worked out by hand from seed 1: outputs mod 3, and the state after five steps.
+    // Worked out independently from seed 1: outputs mod 3, and the state after five steps.
     EXPECT_EQ(game.recorder.cues, (std::vector<int>{1, 2, 1, 0, 2}));
     EXPECT_EQ(game.play.random, 0x081fd0210eb25e00u);
 }
