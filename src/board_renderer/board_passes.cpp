@@ -65,7 +65,8 @@ void shadow_pass(const ScenePrograms& programs, const ShadowMap& shadow,
     gl.Disable(GL_CULL_FACE);
     gl.Viewport(0, 0, shadow_map_size, shadow_map_size);
     gl.BindFramebuffer(GL_FRAMEBUFFER, shadow.framebuffer);
-    gl.ClearDepth(1.0);
+    if (gl.ClearDepth != nullptr) // desktop only; GLES clears to depth 1 by default
+        gl.ClearDepth(1.0);
     gl.Clear(GL_DEPTH_BUFFER_BIT);
     gl.UseProgram(programs.shadow);
     buffers.snakes.draw();

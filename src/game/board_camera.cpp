@@ -71,4 +71,10 @@ Pos pointer_cell(const BoardCamera& camera, float px, float py) {
     return {to_cell(p.x), to_cell(p.y)};
 }
 
+ScreenPoint cell_pixel(const BoardCamera& camera, Pos cell) {
+    const Vec4 clip = camera.view_projection * Vec4{float(cell.x), float(cell.y), 0, 1};
+    return {(clip.x / clip.w + 1) / 2 * static_cast<float>(camera.viewport_width),
+            (1 - clip.y / clip.w) / 2 * static_cast<float>(camera.viewport_height)};
+}
+
 } // namespace coilwend

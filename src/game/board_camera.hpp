@@ -37,4 +37,11 @@ Vec3 pointer_on_board(const BoardCamera& camera, float px, float py);
 // The same point rounded to a cell, halves away from zero, as 8-bit coordinates.
 Pos pointer_cell(const BoardCamera& camera, float px, float py);
 
+// The reverse: where the centre of a cell appears, in pixels from the top left
+// of the viewport (what a pointer must aim at to name that cell).
+struct ScreenPoint {
+    float x = 0, y = 0;
+};
+ScreenPoint cell_pixel(const BoardCamera& camera, Pos cell);
+
 } // namespace coilwend

@@ -22,8 +22,8 @@ void request_initial_gl_attributes() {
     COILWEND_SET_GL_ATTRIBUTE(SDL_GL_MULTISAMPLEBUFFERS, 1);
     COILWEND_SET_GL_ATTRIBUTE(SDL_GL_MULTISAMPLESAMPLES, 4);
     COILWEND_SET_GL_ATTRIBUTE(SDL_GL_FRAMEBUFFER_SRGB_CAPABLE, 1);
-    // Without vertical sync the loop's own 16 ms pacing still holds the frame
-    // rate, so a refusal is not worth stopping for.
+    // No context exists yet, so SDL refuses this; the request is repeated once
+    // the context is current (create_gl_context), where it can take effect.
     SDL_GL_SetSwapInterval(1);
 }
 

@@ -116,6 +116,14 @@ std::string essential_missing(std::string_view missing, ShaderDialect dialect) {
     return essential;
 }
 
+// The request made with the first attributes comes before any context exists,
+// so SDL refuses it; only now can the swap interval be set. Without vertical
+// sync the loop's own 16 ms pacing still holds the frame rate.
+void request_vertical_sync() {
+    if (SDL_GL_SetSwapInterval(1) != 0)
+        log_line(std::string("Vertical sync unavailable: ") + SDL_GetError());
+}
+
 void log_is_current(SDL_GLContext context) {
     log_line(std::string("GL Context is current?: ") +
              (SDL_GL_GetCurrentContext() == context ? "true" : "false"));
@@ -148,6 +156,7 @@ GlContextHandle create_gl_context(SDL_Window* window, GlDiagnostics diagnostics)
         log_is_current(context.get());
     if (SDL_GL_MakeCurrent(window, context.get()) != 0)
         fatal_sdl("Couldn't make GL context current");
+    request_vertical_sync();
     if (verbose)
         log_is_current(context.get());
 

@@ -102,3 +102,116 @@ stop_game() {
     wait "$GAME_PID" || GAME_STATUS=$?
     GAME_PID=""
 }
+
+# --- Pictures of the game window ---
+
+# Pictures match when at most this share of their pixels (per mille) differ
+# by more than the fuzz: room for rounding in the driver, none for a shifted,
+# missing or recoloured piece.
+FUZZ="5%"
+TOLERANCE_PER_MILLE=5
+
+# differing_pixels <a.png> <b.png>
+differing_pixels() {
+    local count
+    count="$(compare -metric AE -fuzz "$FUZZ" "$1" "$2" null: 2>&1 || true)"
+    awk -v n="$count" 'BEGIN { printf "%d", n + 0 }'
+}
+
+# matches <name> <picture> <expected picture>
+matches() {
+    local name=$1 picture=$2 expected=$3
+    local size allowed differing
+    size="$(identify -format '%wx%h' "$picture")"
+    [[ "$size" == "$(identify -format '%wx%h' "$expected")" ]] ||
+        fail "$name: picture is $size, expected $(identify -format '%wx%h' "$expected")"
+    allowed=$(($(identify -format '%w*%h' "$picture") * TOLERANCE_PER_MILLE / 1000))
+    differing="$(differing_pixels "$picture" "$expected")"
+    if ((differing > allowed)); then
+        cp "$picture" "/tmp/coilwend-screenshot-$name.png" 2>/dev/null || true
+        cp "$expected" "/tmp/coilwend-screenshot-$name-expected.png" 2>/dev/null || true
+        fail "$name: $differing pixels differ (at most $allowed allowed); pictures kept as /tmp/coilwend-screenshot-$name*.png"
+    fi
+    echo "ok: $name ($differing pixels differ)"
+}
+
+# capture <picture>: the game window at half size, which is plenty to see a
+# snake move. Needs `window` (set by enter_first_level).
+capture() {
+    import -display "$DISPLAY" -window "$window" "$WORK/capture.png" 2>/dev/null
+    convert "$WORK/capture.png" -resize 50% "$1"
+}
+
+# settled <picture>: waits until two captures in a row are identical (any
+# animation has played out), leaving the last one in <picture>.
+settled() {
+    local deadline=$((SECONDS + 90))
+    capture "$WORK/previous.png"
+    while true; do
+        sleep 0.5
+        capture "$1"
+        [[ "$(differing_pixels "$1" "$WORK/previous.png")" == 0 ]] && return
+        ((SECONDS < deadline)) || fail "the screen did not settle within 90s"
+        mv "$1" "$WORK/previous.png"
+    done
+}
+
+# changed_and_settled <before.png> <picture>: after an input, waits until the
+# screen differs from <before.png>, then until it settles, so a slow frame
+# cannot pass for "nothing happened".
+changed_and_settled() {
+    local deadline=$((SECONDS + 90))
+    until capture "$2" && (($(differing_pixels "$1" "$2") > 0)); do
+        ((SECONDS < deadline)) || fail "the screen did not change within 90s"
+        sleep 0.2
+    done
+    settled "$2"
+}
+
+press() { timeout 30 xdotool key --window "$window" "$@"; }
+
+# coilwend-render-shot from the game's build: the board renderer's own
+# pictures of level states, and where a cell appears on screen.
+SHOT="$(dirname "$GAME")/../../tools/render_shot/coilwend-render-shot"
+
+# shot <output> <arguments...>: one frame from coilwend-render-shot.
+shot() {
+    local out=$1
+    shift
+    "$SHOT" --out "$out" "$@" >"$WORK/shot.log" 2>&1 || {
+        cat "$WORK/shot.log" >&2
+        fail "coilwend-render-shot $* failed"
+    }
+}
+
+# expected <picture> <arguments...>: the renderer's own picture of a level
+# state, at the game window's size (SIZE, "WxH"), shrunk like the captures.
+expected() {
+    local out=$1
+    shift
+    shot "$WORK/full.png" --size "$SIZE" "$@"
+    convert "$WORK/full.png" -resize 50% "$out"
+}
+
+first_level_drawn() {
+    capture "$WORK/drawn.png"
+    (($(identify -format %k "$WORK/drawn.png") > 16))
+}
+
+# The identifier of the level that enter_first_level reaches.
+FIRST_LEVEL=38.rs
+
+# enter_first_level: from start-up into the first level of the game, until
+# the level is drawn; sets `window` to the focused game window and SIZE to its
+# size. The one place that knows how the game reaches its first level: today
+# it starts there.
+enter_first_level() {
+    wait_until_running
+    window="$(game_window)"
+    # There is no window manager, so focus is given directly.
+    timeout 30 xdotool windowfocus --sync "$window"
+    wait_for 120 "the first level to be drawn" first_level_drawn
+    local WINDOW WIDTH HEIGHT X Y SCREEN
+    eval "$(timeout 30 xdotool getwindowgeometry --shell "$window")"
+    SIZE="${WIDTH}x${HEIGHT}"
+}

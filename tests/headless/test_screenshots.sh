@@ -12,43 +12,12 @@
 source "$(dirname "$0")/lib.sh"
 
 BUILD="$(dirname "$GAME")/../.."
-SHOT="$BUILD/tools/render_shot/coilwend-render-shot"
 SOLVE="$BUILD/tools/solver/coilwend-solve"
 BOARDS="$2/headless/boards"
 REFERENCE="$2/headless/reference"
 UPDATE="${COILWEND_UPDATE_REFERENCES:-0}"
 [[ -x "$SHOT" ]] || fail "coilwend-render-shot not built at $SHOT"
 [[ -x "$SOLVE" ]] || fail "coilwend-solve not built at $SOLVE"
-
-# Pictures match when at most this share of their pixels (per mille) differ
-# by more than the fuzz: room for rounding in the driver, none for a shifted,
-# missing or recoloured piece.
-FUZZ="5%"
-TOLERANCE_PER_MILLE=5
-
-# differing_pixels <a.png> <b.png>
-differing_pixels() {
-    local count
-    count="$(compare -metric AE -fuzz "$FUZZ" "$1" "$2" null: 2>&1 || true)"
-    awk -v n="$count" 'BEGIN { printf "%d", n + 0 }'
-}
-
-# matches <name> <picture> <expected picture>
-matches() {
-    local name=$1 picture=$2 expected=$3
-    local size allowed differing
-    size="$(identify -format '%wx%h' "$picture")"
-    [[ "$size" == "$(identify -format '%wx%h' "$expected")" ]] ||
-        fail "$name: picture is $size, expected $(identify -format '%wx%h' "$expected")"
-    allowed=$(($(identify -format '%w*%h' "$picture") * TOLERANCE_PER_MILLE / 1000))
-    differing="$(differing_pixels "$picture" "$expected")"
-    if ((differing > allowed)); then
-        cp "$picture" "/tmp/coilwend-screenshot-$name.png" 2>/dev/null || true
-        cp "$expected" "/tmp/coilwend-screenshot-$name-expected.png" 2>/dev/null || true
-        fail "$name: $differing pixels differ (at most $allowed allowed); pictures kept as /tmp/coilwend-screenshot-$name*.png"
-    fi
-    echo "ok: $name ($differing pixels differ)"
-}
 
 # matches_reference <name> <picture>: compares, or stores it in update mode.
 matches_reference() {
@@ -61,16 +30,6 @@ matches_reference() {
     fi
     [[ -f "$reference" ]] || fail "no reference picture $reference"
     matches "$name" "$picture" "$reference"
-}
-
-# shot <output> <arguments...>: one frame from coilwend-render-shot.
-shot() {
-    local out=$1
-    shift
-    "$SHOT" --out "$out" "$@" >"$WORK/shot.log" 2>&1 || {
-        cat "$WORK/shot.log" >&2
-        fail "coilwend-render-shot $* failed"
-    }
 }
 
 start_display
@@ -111,45 +70,10 @@ done
 
 # The real game starts in the first overworld level and moves on to the
 # next entry each time a level is left.
-LEVELS=(38.rs 3.rs 57.rs)
+LEVELS=("$FIRST_LEVEL" 3.rs 57.rs)
 
 start_game
-wait_until_running
-window="$(game_window)"
-timeout 30 xdotool windowfocus --sync "$window"
-eval "$(timeout 30 xdotool getwindowgeometry --shell "$window")"
-SIZE="${WIDTH}x${HEIGHT}"
-
-# Screens are compared at half size, which is plenty to see a snake move.
-capture() {
-    import -display "$DISPLAY" -window "$window" "$WORK/capture.png" 2>/dev/null
-    convert "$WORK/capture.png" -resize 50% "$1"
-}
-
-# settled <picture>: waits until two captures in a row are identical (the
-# opening animation has played out), leaving the last one in <picture>.
-settled() {
-    local deadline=$((SECONDS + 90))
-    capture "$WORK/previous.png"
-    while true; do
-        sleep 0.5
-        capture "$1"
-        [[ "$(differing_pixels "$1" "$WORK/previous.png")" == 0 ]] && return
-        ((SECONDS < deadline)) || fail "the screen did not settle within 90s"
-        mv "$1" "$WORK/previous.png"
-    done
-}
-
-# expected <picture> <arguments...>: the renderer's own picture of a level
-# state, at the game window's size, shrunk like the captures.
-expected() {
-    local out=$1
-    shift
-    shot "$WORK/full.png" --size "$SIZE" "$@"
-    convert "$WORK/full.png" -resize 50% "$out"
-}
-
-press() { timeout 30 xdotool key --window "$window" "$@"; }
+enter_first_level
 
 # The first level's tutorial draws a pointer ring until a key says the
 # player is on the keyboard; the game started on the mouse, so no snake is

@@ -26,10 +26,9 @@ TEST(BoardCamera, PointerAtCellCentresMapsBackToThoseCells) {
     const auto camera = make_board_camera(1280, 720, 7, 5);
     for (int x = 0; x < 7; ++x)
         for (int y = 0; y < 5; ++y) {
-            const Vec4 clip = camera.view_projection * Vec4{float(x), float(y), 0, 1};
-            const float px = (clip.x / clip.w + 1) / 2 * 1280;
-            const float py = (1 - clip.y / clip.w) / 2 * 720;
-            EXPECT_EQ(pointer_cell(camera, px, py), (Pos{std::int8_t(x), std::int8_t(y)}));
+            const Pos cell{std::int8_t(x), std::int8_t(y)};
+            const ScreenPoint centre = cell_pixel(camera, cell);
+            EXPECT_EQ(pointer_cell(camera, centre.x, centre.y), cell);
         }
 }
 

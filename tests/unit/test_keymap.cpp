@@ -17,12 +17,11 @@ Binding slot(std::size_t index) {
 
 } // namespace
 
-TEST(Keymap, GivenTheDefaults_ThenEverySlotHoldsItsDocumentedKeycode) {
+TEST(Keymap, GivenTheDefaults_ThenEveryBindingHasAKeyOfItsOwn) {
     const Keymap keys = default_keymap();
-    const std::array<Keycode, kBindingCount> expected{
-        0x40000052, 0x77, 0x40000051, 0x73, 0x40000050, 0x61, 0x4000004F, 0x64,
-        0x7A,       0x72, 0x65,       0x09, 0x71,       0x0D, 0x1B};
-    EXPECT_EQ(keys.keys, expected);
+    const std::set<Keycode> distinct(keys.keys.begin(), keys.keys.end());
+    EXPECT_EQ(distinct.size(), kBindingCount);
+    EXPECT_EQ(distinct.count(keycode::kNone), 0u) << "no binding starts unbound";
 }
 
 TEST(Keymap, GivenEverySlot_ThenItsSettingsKeyIsKeymapDotItsUniqueName) {

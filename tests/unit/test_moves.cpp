@@ -67,7 +67,7 @@ TEST(Eating, FinishingOnAnItemNeverEatsIt) {
     EXPECT_EQ(game.play.events.back().kind, MoveEventKind::Exit);
 }
 
-TEST(Eating, MarkCountdownStartsAtTenForALongSnakeAndDropsEachMove) {
+TEST(Eating, MarkCountdownStartsAtTenForALongSnakeAndExpiresUnderItsBody) {
     Puzzle p = open_board(11, 3);
     std::vector<Pos> body;
     for (int x = 0; x < 6; ++x)
@@ -75,25 +75,33 @@ TEST(Eating, MarkCountdownStartsAtTenForALongSnakeAndDropsEachMove) {
     for (int x = 5; x >= 0; --x)
         body.push_back({static_cast<std::int8_t>(x), 1});
     p.snakes = {Snake{body, false, false}}; // 12 cells, head at (0,1)
-    p.items = {{ItemKind::Shrink, {0, 2}}};
+    p.items = {{ItemKind::Grow, {0, 2}}};
     Played game(p);
     try_move(game.play, kUp, false);
-    try_move(game.play, kRight, false);
+    try_move(game.play, kRight, false); // eats: 13 cells, the mark at (0,2) is the neck
     ASSERT_EQ(game.now().eaten_marks.size(), 1u);
     EXPECT_EQ(game.now().eaten_marks[0].countdown, 9u);
-    EXPECT_EQ(game.now().snakes[0].cells.size(), 11u);
-}
-
-TEST(Eating, MarksExpireAndVanishUnderTheSnakesEnds) {
-    Puzzle p = open_board(6, 2);
-    p.snakes = {snake({{0, 0}, {1, 0}})};
-    p.items = {{ItemKind::Grow, {2, 0}}};
-    Played game(p);
-    try_move(game.play, kRight, false); // onto the item
-    try_move(game.play, kRight, false); // eats: mark countdown min(2,10) - 1 = 1
+    // The tail needs eleven moves to reach the mark; the countdown ends first.
+    for (int move = 1; move <= 8; ++move)
+        try_move(game.play, kRight, false);
     ASSERT_EQ(game.now().eaten_marks.size(), 1u);
     EXPECT_EQ(game.now().eaten_marks[0].countdown, 1u);
-    try_move(game.play, kUp, false);
+    try_move(game.play, kRight, false);
+    EXPECT_TRUE(game.now().eaten_marks.empty());
+    EXPECT_EQ(game.now().snakes[0].cells.front(), (Pos{1, 1})) << "the tail is not on it";
+}
+
+TEST(Eating, MarkUnderTheSnakesNewEndGoesBeforeItsCountdownEnds) {
+    Puzzle p = open_board(8, 1);
+    p.snakes = {snake({{0, 0}, {1, 0}, {2, 0}, {3, 0}})};
+    p.items = {{ItemKind::Shrink, {4, 0}}};
+    Played game(p);
+    try_move(game.play, kRight, false);
+    try_move(game.play, kRight, false); // eats: 3 cells, mark at (4,0) with countdown 3
+    ASSERT_EQ(game.now().eaten_marks.size(), 1u);
+    EXPECT_EQ(game.now().eaten_marks[0].countdown, 3u);
+    try_move(game.play, kRight, false); // the tail arrives on the mark
+    EXPECT_EQ(game.now().snakes[0].cells.front(), (Pos{4, 0}));
     EXPECT_TRUE(game.now().eaten_marks.empty());
 }
 
@@ -179,6 +187,30 @@ TEST(Bump, OffTheBoardAndIntoSnakesAndOnAGrowItemKeepsTheTail) {
     EXPECT_EQ(game.play.events[1].packed_item_on_lead(), 0x0001);
 }
 
+TEST(TwoHeaded, FrontLedStepAndBumpRunFromTheFirstCell) {
+    Puzzle p = open_board(6, 2);
+    p.walls = {{0, 1}};
+    p.snakes = {snake({{1, 0}, {2, 0}, {3, 0}, {4, 0}}, true)};
+    Played game(p, Selection{0, true});
+    try_move(game.play, kRight, false); // onto cells[1], the first cell's neck
+    EXPECT_TRUE(game.play.events.empty());
+    EXPECT_TRUE(game.recorder.cues.empty());
+
+    try_move(game.play, kLeft, false);
+    EXPECT_EQ(game.now().snakes[0].cells, cells({{0, 0}, {1, 0}, {2, 0}, {3, 0}}));
+    ASSERT_EQ(game.play.events.size(), 1u);
+    EXPECT_EQ(game.play.events.back().kind, MoveEventKind::Step);
+    EXPECT_FLOAT_EQ(game.play.events.back().progress, 1.0f);
+    EXPECT_EQ(game.play.events.back().trailing, (Pos{4, 0}));
+
+    try_move(game.play, kUp, false); // into the wall
+    const MoveEvent& bump = game.play.events.back();
+    EXPECT_EQ(bump.kind, MoveEventKind::Bump);
+    EXPECT_FLOAT_EQ(bump.progress, 1.0f);
+    EXPECT_EQ(bump.cells, cells({{0, 1}, {0, 0}, {1, 0}, {2, 0}}));
+    EXPECT_EQ(bump.trailing, (Pos{3, 0}));
+}
+
 TEST(Stuck, AMoveThatLeavesNoLegalStepSetsStuckAndUndoClearsIt) {
     // A one-cell-high corridor: after one step the head faces the edge.
     Puzzle p = open_board(3, 1);
@@ -200,13 +232,27 @@ TEST(Stuck, EitherEndOfATwoHeadedSnakeCounts) {
     Puzzle two_headed = single;
     two_headed.snakes[0].two_headed = true; // its first cell may step to (0,0)
     EXPECT_FALSE(no_moves_left(two_headed));
-    Puzzle with_companion = open_board(3, 2);
-    with_companion.exit = {9, 9};
-    with_companion.walls = {{1, 1}};
-    with_companion.snakes = {snake({{1, 0}, {2, 0}}), snake({{2, 1}, {2, 1}}, false, true)};
-    with_companion.snakes[1].cells = cells({{0, 0}, {0, 1}});
-    with_companion.snakes[0].cells = cells({{1, 0}, {2, 0}});
-    EXPECT_FALSE(no_moves_left(with_companion)) << "the free cell (2,1) is open to snake 0 only";
+
+    // Now only the last cell has a way out: the first is held in by a wall and
+    // a companion that cannot move itself.
+    Puzzle last_free = open_board(3, 2);
+    last_free.exit = {9, 9};
+    last_free.walls = {{1, 1}};
+    last_free.snakes = {snake({{1, 0}, {2, 0}}, true), snake({{0, 0}, {0, 1}}, false, true)};
+    EXPECT_FALSE(no_moves_left(last_free)) << "the free cell (2,1) is open to the last cell";
+    last_free.walls.push_back({2, 1});
+    EXPECT_TRUE(no_moves_left(last_free));
+}
+
+TEST(Stuck, AFinishingMoveNeverMarksTheLevelStuck) {
+    Puzzle p = open_board(3, 1);
+    p.exit = {2, 0};
+    p.snakes = {snake({{0, 0}, {1, 0}})};
+    Played game(p);
+    try_move(game.play, kRight, false);
+    ASSERT_TRUE(is_complete(game.now()));
+    ASSERT_TRUE(no_moves_left(game.now()));
+    EXPECT_FALSE(game.play.stuck.has_value());
 }
 
 TEST(TargetCues, ReachingTheLastTargetThenLeavingIt) {
@@ -264,14 +310,23 @@ TEST(MoveSound, FollowsTheSeededGenerator) {
     Played game(open_board(8, 1), Selection{0, false});
     game.play.history[0].puzzle.snakes = {snake({{0, 0}, {1, 0}})};
     game.play.random = 1;
-    std::uint64_t state = 1;
-    std::vector<int> expected;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
         try_move(game.play, kRight, false);
-        expected.push_back(static_cast<int>(xorshift64star(state) % 3));
-    }
-    EXPECT_EQ(game.recorder.cues, expected);
-    EXPECT_EQ(game.play.random, state);
+    // Worked out independently from seed 1: outputs mod 3, and the state after five steps.
+    EXPECT_EQ(game.recorder.cues, (std::vector<int>{1, 2, 1, 0, 2}));
+    EXPECT_EQ(game.play.random, 0x081fd0210eb25e00u);
+}
+
+TEST(MoveSound, EatingAndCoveringATargetInOneMoveSoundsInRuleOrder) {
+    Puzzle p = open_board(5, 1);
+    p.targets = {{3, 0}};
+    p.items = {{ItemKind::Grow, {2, 0}}};
+    p.snakes = {snake({{0, 0}, {1, 0}, {2, 0}})}; // the head already stands on the item
+    Played game(p);
+    try_move(game.play, kRight, false);
+    const int first_move_cue = 1; // seed 1
+    EXPECT_EQ(game.recorder.cues, (std::vector<int>{first_move_cue, cue::kGrow, cue::kTargetReached,
+                                                    cue::kAllCovered}));
 }
 
 TEST(MovedCells, LengthFollowsTheEatenItem) {

@@ -4,6 +4,7 @@
 //   coilwend-render-shot (--level ID | --board FILE [--setting N] [--title T])
 //                        --out FILE [--size WxH] [--moves LETTERS]
 //                        [--progress P | --intro P] [--device keyboard|mouse|controller]
+//   coilwend-render-shot (--level ID | --board FILE) [--size WxH] --cell-pixel X,Y
 //
 // The level is played from its start (no snake selected for --device mouse,
 // as in the game) through LETTERS: U, D, L, R, N as coilwend-solve --solution
@@ -17,11 +18,16 @@
 //
 // The window is hidden and its context is requested exactly as the game
 // requests its own.
+//
+// --cell-pixel draws nothing: it prints "PX PY", the pixel of a window of that
+// size (from its top left) on which the centre of board cell (X, Y) of the
+// level appears, as the board camera places it. Tests aim the pointer with it.
 
 #include "png_writer.hpp"
 #include "shot_scene.hpp"
 
 #include "board_renderer/board_renderer.hpp"
+#include "game/board_camera.hpp"
 #include "game/event_playback.hpp"
 #include "game/log.hpp"
 #include "graphics/gl_context_info.hpp"
@@ -34,9 +40,11 @@
 #include <SDL.h>
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +59,7 @@ struct Options {
     int width = 960;
     int height = 540;
     PromptDevice device = PromptDevice::Keyboard;
+    std::optional<Pos> cell_pixel; // print where this cell appears instead of drawing
 };
 
 int usage() {
@@ -58,7 +67,9 @@ int usage() {
         << "usage: coilwend-render-shot (--level ID | --board FILE [--setting N] [--title T])\n"
            "                            --out FILE [--size WxH] [--moves LETTERS]\n"
            "                            [--progress P | --intro P]\n"
-           "                            [--device keyboard|mouse|controller]\n";
+           "                            [--device keyboard|mouse|controller]\n"
+           "       coilwend-render-shot (--level ID | --board FILE) [--size WxH]\n"
+           "                            --cell-pixel X,Y\n";
     return 2;
 }
 
@@ -76,6 +87,20 @@ bool parse_size(std::string_view text, int& width, int& height) {
     return w.ec == std::errc() && h.ec == std::errc() && w.ptr == text.data() + x &&
            h.ptr == text.data() + text.size() && width >= 64 && height >= 64 && width <= 4096 &&
            height <= 4096;
+}
+
+bool parse_cell(std::string_view text, std::optional<Pos>& cell) {
+    const auto comma = text.find(',');
+    if (comma == std::string_view::npos)
+        return false;
+    int x = 0, y = 0;
+    const auto a = std::from_chars(text.data(), text.data() + comma, x);
+    const auto b = std::from_chars(text.data() + comma + 1, text.data() + text.size(), y);
+    if (a.ec != std::errc() || b.ec != std::errc() || a.ptr != text.data() + comma ||
+        b.ptr != text.data() + text.size() || x < 0 || y < 0 || x > 127 || y > 127)
+        return false;
+    cell = Pos{static_cast<std::int8_t>(x), static_cast<std::int8_t>(y)};
+    return true;
 }
 
 bool parse_device(std::string_view text, PromptDevice& device) {
@@ -124,6 +149,9 @@ bool parse(int argc, char** argv, Options& options) {
         } else if (flag == "--size") {
             if (!parse_size(value, options.width, options.height))
                 return false;
+        } else if (flag == "--cell-pixel") {
+            if (!parse_cell(value, options.cell_pixel))
+                return false;
         } else if (flag == "--device") {
             if (!parse_device(value, options.device))
                 return false;
@@ -133,7 +161,8 @@ bool parse(int argc, char** argv, Options& options) {
     }
     if (options.device == PromptDevice::Mouse)
         options.shot.start = StartSelection::None;
-    return options.shot.level.empty() != options.shot.board_file.empty() && !options.out.empty() &&
+    return options.shot.level.empty() != options.shot.board_file.empty() &&
+           (!options.out.empty() || options.cell_pixel) &&
            !(options.shot.progress && options.shot.intro);
 }
 
@@ -194,6 +223,15 @@ int run(const Options& options) {
         return 1;
     }
     const LevelPlay& play = *scene.play;
+    if (options.cell_pixel) {
+        const Puzzle& puzzle = play.current();
+        const BoardCamera camera = make_board_camera(static_cast<std::uint32_t>(options.width),
+                                                     static_cast<std::uint32_t>(options.height),
+                                                     puzzle.width, puzzle.height);
+        const ScreenPoint centre = cell_pixel(camera, *options.cell_pixel);
+        std::cout << std::lround(centre.x) << ' ' << std::lround(centre.y) << '\n';
+        return 0;
+    }
 
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         fatal_sdl("Couldn't get video subsystem");
@@ -217,7 +255,8 @@ int run(const Options& options) {
 
     // As the main loop does at the start of every frame.
     gl.ClearColor(0, 0, 0, 0);
-    gl.ClearDepth(1.0);
+    if (gl.ClearDepth != nullptr) // desktop only; GLES clears to depth 1 by default
+        gl.ClearDepth(1.0);
     gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     BoardFrame frame;
     frame.puzzle = &shown_entry(play).puzzle;
