@@ -1,5 +1,6 @@
 #include "main/main_loop.hpp"
 
+#include "audio/sound_switch.hpp"
 #include "game/log.hpp"
 #include "graphics/gl_functions.hpp"
 #include "main/input_device.hpp"
@@ -8,7 +9,6 @@
 #include "main/level_pointer.hpp"
 #include "main/screen_sizes.hpp"
 #include "main/sdl_input.hpp"
-#include "main/sound_switch.hpp"
 
 #include <SDL_mixer.h>
 
@@ -92,20 +92,21 @@ std::uint32_t window_coordinate(Sint32 value) {
 
 // Level play: the pointer steers, keys and controller buttons become commands.
 void route_to_level(LoopState& loop, Game& game, LevelPlay& play, const SDL_Event& event) {
+    const BoardCamera* camera = game.level_camera();
     switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT)
-            pointer_pressed(play, window_coordinate(event.button.x),
+        if (event.button.button == SDL_BUTTON_LEFT && camera != nullptr)
+            pointer_pressed(play, *camera, window_coordinate(event.button.x),
                             window_coordinate(event.button.y));
         return;
     case SDL_MOUSEMOTION:
-        if (loop.left_button_down)
-            pointer_dragged(play, window_coordinate(event.motion.x),
+        if (loop.left_button_down && camera != nullptr)
+            pointer_dragged(play, *camera, window_coordinate(event.motion.x),
                             window_coordinate(event.motion.y));
         return;
     case SDL_MOUSEBUTTONUP:
-        if (event.button.button == SDL_BUTTON_LEFT)
-            pointer_released(play, window_coordinate(event.button.x),
+        if (event.button.button == SDL_BUTTON_LEFT && camera != nullptr)
+            pointer_released(play, *camera, window_coordinate(event.button.x),
                              window_coordinate(event.button.y));
         return;
     default:

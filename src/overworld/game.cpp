@@ -1,8 +1,8 @@
 #include "overworld/game.hpp"
 
 #include "game/event_playback.hpp"
+#include "game/input_device.hpp"
 #include "levels/catalogue.hpp"
-#include "main/input_device.hpp"
 
 namespace coilwend {
 namespace {
@@ -30,9 +30,7 @@ void Game::enter_level() {
                                          ? StartSelection::None
                                          : StartSelection::FirstSnake;
     play_ = start_level(find_level(levels_[selected_].id).puzzle, selection);
-    // The board's camera shows the previous level until this one is drawn;
-    // the pointer maps to nothing until then.
-    play_->camera = nullptr;
+    update_level_camera();
 }
 
 void Game::leave_level(LevelEnd end) {
@@ -59,8 +57,26 @@ bool Game::transition_running() const {
 }
 
 void Game::set_window_size(std::uint32_t width, std::uint32_t height) {
+    window_width_ = width;
+    window_height_ = height;
     if (board_ != nullptr)
         board_->set_window_size(width, height);
+    update_level_camera();
+}
+
+// The renderer builds the same camera from the same numbers when it draws the
+// level, so the pointer can be mapped before the first frame is on screen.
+void Game::update_level_camera() {
+    if (!play_ || window_width_ == 0 || window_height_ == 0) {
+        level_camera_.reset();
+        return;
+    }
+    const Puzzle& puzzle = play_->current();
+    level_camera_ = make_board_camera(window_width_, window_height_, puzzle.width, puzzle.height);
+}
+
+const BoardCamera* Game::level_camera() const {
+    return level_camera_ ? &*level_camera_ : nullptr;
 }
 
 void Game::step() {
@@ -91,7 +107,6 @@ void Game::draw() {
     frame.selection = play_->selection;
     frame.prompts = prompt_device(last_input_device());
     board_->draw(frame);
-    play_->camera = &board_->camera();
 }
 
 } // namespace coilwend

@@ -24,7 +24,6 @@ class Game {
     // Draws levels through board (which must outlive the game); without one,
     // step only updates, which is what tests without a GL context need.
     explicit Game(BoardView* board = nullptr);
-    // LevelPlay keeps a pointer to the board's camera, so the game stays put.
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -42,6 +41,10 @@ class Game {
 
     // The window's size in window units, for the board's camera.
     void set_window_size(std::uint32_t width, std::uint32_t height);
+    // The camera the played level is shown with, known from the level's first
+    // pass (before it is drawn); null on the overworld or before the window
+    // size is known.
+    const BoardCamera* level_camera() const;
 
     // One pass of the main loop: update, then draw.
     void step();
@@ -62,12 +65,15 @@ class Game {
 
   private:
     void advance_to_next_level();
+    void update_level_camera();
 
     BoardView* board_ = nullptr;
     std::vector<OverworldEntry> levels_;
     std::size_t selected_ = 0;
     std::optional<LevelPlay> play_;
     std::optional<LevelEnd> last_level_end_;
+    std::uint32_t window_width_ = 0, window_height_ = 0;
+    std::optional<BoardCamera> level_camera_;
 };
 
 } // namespace coilwend

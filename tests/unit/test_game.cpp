@@ -4,10 +4,10 @@
 
 #include "board_renderer/board_view.hpp"
 #include "game/event_playback.hpp"
+#include "game/input_device.hpp"
 #include "levels/catalogue.hpp"
 #include "levels/solution_letters.hpp"
 #include "levels/solutions.hpp"
-#include "main/input_device.hpp"
 #include "overworld/game.hpp"
 
 #include <gtest/gtest.h>
@@ -115,18 +115,25 @@ TEST_F(GameTest, GivenAMousePlayer_WhenALevelStarts_ThenNoSnakeIsSelected) {
     EXPECT_TRUE(game.level_play()->selection.has_value()) << "the next start asks again";
 }
 
-TEST_F(GameTest, GivenABoard_WhenAFrameIsDrawn_ThenThePointerMapsThroughTheBoardsCamera) {
+TEST_F(GameTest, GivenAWindow_WhenALevelStarts_ThenThePointerSteersOnItsFirstPass) {
+    set_last_input_device(InputDevice::Keyboard);
     RecordingBoard board;
     Game game(&board);
     game.set_window_size(800, 600);
     EXPECT_EQ(board.width, 800u);
-    EXPECT_EQ(board.height, 600u);
-    EXPECT_EQ(game.level_play()->camera, nullptr) << "nothing drawn yet";
-    game.step();
-    EXPECT_EQ(game.level_play()->camera, &board.camera());
-
-    game.leave_level(LevelEnd::Abandoned);
-    EXPECT_EQ(game.level_play()->camera, nullptr) << "the new level is not on screen yet";
+    const BoardCamera* camera = game.level_camera();
+    ASSERT_NE(camera, nullptr) << "known before anything is drawn";
+    LevelPlay& play = *game.level_play();
+    const Pos lead = play.current().snakes[0].cells.back();
+    // Point at the free neighbour the stored solution steps to first.
+    ASSERT_TRUE(play_letters(play, stored_solution(game.levels()[0].id).substr(0, 1)));
+    const Pos next = play.current().snakes[0].cells.back();
+    undo(play);
+    const Vec4 clip = camera->view_projection * Vec4{float(next.x), float(next.y), 0, 1};
+    steer_to_pointer(play, *camera, std::uint32_t((clip.x / clip.w + 1) / 2 * 800),
+                     std::uint32_t((1 - clip.y / clip.w) / 2 * 600));
+    EXPECT_NE(play.current().snakes[0].cells.back(), lead);
+    EXPECT_EQ(play.current().snakes[0].cells.back(), next);
 }
 
 TEST_F(GameTest, GivenAHeldUndo_WhenTheGameSteps_ThenItRepeatsOnThe26thPassAndEvery11th) {
