@@ -102,3 +102,53 @@ stop_game() {
     wait "$GAME_PID" || GAME_STATUS=$?
     GAME_PID=""
 }
+
+SAVE_FILE="$XDG_DATA_HOME/kesp/coilwend/save"
+
+# write_save <line...>: the progress file the next start reads.
+write_save() {
+    mkdir -p "$(dirname "$SAVE_FILE")"
+    printf '%s\n' "$@" >"$SAVE_FILE"
+}
+
+# focus_game: finds the window (into $window) and gives it the keyboard;
+# there is no window manager to do that.
+focus_game() {
+    window="$(game_window)"
+    timeout 30 xdotool windowfocus --sync "$window"
+}
+
+# screen_colours: how many colours the game window shows now. The map is
+# not drawn yet, so the overworld and its transitions are one flat colour
+# while a level fills the window with its board.
+screen_colours() {
+    import -display "$DISPLAY" -window "$window" "$WORK/colours.png" 2>/dev/null
+    identify -format %k "$WORK/colours.png"
+}
+level_on_screen() { (($(screen_colours) > 100)); }
+
+# enter_first_level: starts the game when it is not running yet (with a
+# progress file that has the first level done, so no title plays unless the
+# test wrote its own), presses Return on the overworld and waits until the
+# level is drawn. Leaves the window in $window.
+enter_first_level() {
+    if [[ -z "$GAME_PID" ]]; then
+        [[ -f "$SAVE_FILE" ]] || write_save "completed:38.rs" "selected:38.rs"
+        start_game
+        wait_until_running
+    fi
+    focus_game
+    press_until_level Return
+}
+
+# press_until_level <keys...>: presses the keys until a level is on screen.
+# Keys that arrive while a scene transition runs are dropped by the game, so
+# they are pressed again each second; the keys must be safe to repeat.
+press_until_level() {
+    local deadline=$((SECONDS + 90))
+    until level_on_screen; do
+        ((SECONDS < deadline)) || fail "no level on screen 90s after pressing $*"
+        timeout 30 xdotool key --window "$window" "$@"
+        sleep 1
+    done
+}

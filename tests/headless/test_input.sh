@@ -1,15 +1,11 @@
 # Real keyboard and mouse input during level play reaches the game without
 # harm: moves, held keys with the system's auto-repeat, undo, reset, cycling,
-# Escape (which leaves and restarts the level), clicks and drags. The game
-# keeps running and still ends cleanly on SIGTERM.
+# Escape (which returns to the overworld, where Return enters again), clicks
+# and drags. The game keeps running and still ends cleanly on SIGTERM.
 source "$(dirname "$0")/lib.sh"
 
 start_display
-start_game
-wait_until_running
-window="$(game_window)"
-# There is no window manager, so focus is given directly.
-timeout 30 xdotool windowfocus --sync "$window"
+enter_first_level
 
 timeout 30 xdotool key --delay 30 Left Up Right Down w a s d Tab e q z r
 timeout 30 xdotool keydown Left
