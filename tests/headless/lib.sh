@@ -130,7 +130,8 @@ level_on_screen() { (($(screen_colours) > 100)); }
 # enter_first_level: starts the game when it is not running yet (with a
 # progress file that has the first level done, so no title plays unless the
 # test wrote its own), presses Return on the overworld and waits until the
-# level is drawn. Leaves the window in $window.
+# level is drawn. Leaves the window in $window, and in ENTER_SECONDS how long
+# entering took: a measure of the game's speed on this machine.
 enter_first_level() {
     if [[ -z "$GAME_PID" ]]; then
         [[ -f "$SAVE_FILE" ]] || write_save "completed:38.rs" "selected:38.rs"
@@ -138,17 +139,29 @@ enter_first_level() {
         wait_until_running
     fi
     focus_game
+    local pressed=$SECONDS
     press_until_level Return
+    ENTER_SECONDS=$((SECONDS - pressed))
 }
 
-# press_until_level <keys...>: presses the keys until a level is on screen.
-# Keys that arrive while a scene transition runs are dropped by the game, so
-# they are pressed again each second; the keys must be safe to repeat.
+# press_until_level <keys...>: presses the keys, then their last one (Return:
+# it does nothing inside a level) again each second until a level is on
+# screen, as keys that arrive during a scene transition are dropped.
 press_until_level() {
     local deadline=$((SECONDS + 90))
+    timeout 30 xdotool key --window "$window" "$@"
+    sleep 1
     until level_on_screen; do
         ((SECONDS < deadline)) || fail "no level on screen 90s after pressing $*"
-        timeout 30 xdotool key --window "$window" "$@"
+        timeout 30 xdotool key --window "$window" "${@: -1}"
         sleep 1
     done
+}
+
+# leave_to_map: Escape, then waits for the overworld to take input again:
+# leaving takes as many passes as entering did.
+leave_to_map() {
+    timeout 30 xdotool key --window "$window" Escape
+    wait_for 60 "the overworld" eval '! level_on_screen'
+    sleep $((2 * ${ENTER_SECONDS:-5} + 1))
 }

@@ -151,11 +151,10 @@ expected() {
 
 press() { timeout 30 xdotool key --window "$window" "$@"; }
 
-# back_to_map_and <keys...>: Escape, wait for the map, then the keys until
-# the next level is on screen (none of these moves goes further when repeated).
+# back_to_map_and <keys...>: back on the map, the keys until the next level
+# is on screen.
 back_to_map_and() {
-    press Escape
-    wait_for 60 "the overworld" eval '! level_on_screen'
+    leave_to_map
     press_until_level "$@"
 }
 
