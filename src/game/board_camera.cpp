@@ -49,26 +49,22 @@ Vec3 pointer_on_board(const BoardCamera& camera, float px, float py) {
     const auto inv = inverse(camera.view_projection);
     if (!inv)
         fatal("Board view-projection matrix cannot be inverted");
-    // Normalised device coordinates, y up; the ray runs through the view volume
-    // from the near to the far plane and meets the board plane z = 0.
+    // Normalised device coordinates, y up.
     const float nx = px / static_cast<float>(camera.viewport_width) * 2 - 1;
     const float ny = 1 - py / static_cast<float>(camera.viewport_height) * 2;
-    const Vec4 a = *inv * Vec4{nx, ny, -1, 1};
-    const Vec4 b = *inv * Vec4{nx, ny, 1, 1};
-    const Vec3 pa{a.x / a.w, a.y / a.w, a.z / a.w};
-    const Vec3 pb{b.x / b.w, b.y / b.w, b.z / b.w};
-    const float dz = pb.z - pa.z;
-    const float t = dz != 0 ? -pa.z / dz : 0;
-    return pa + (pb - pa) * t;
+    return floor_point(*inv, nx, ny);
 }
 
 Pos pointer_cell(const BoardCamera& camera, float px, float py) {
-    const Vec3 p = pointer_on_board(camera, px, py);
-    // Clamped first so a pointer far off the board cannot overflow the conversion.
+    return nearest_cell(pointer_on_board(camera, px, py));
+}
+
+Pos nearest_cell(Vec3 point) {
+    // Clamped first so a point far off the board cannot overflow the conversion.
     auto to_cell = [](float v) {
         return wrap8(static_cast<int>(std::round(std::clamp(v, -1e6f, 1e6f))));
     };
-    return {to_cell(p.x), to_cell(p.y)};
+    return {to_cell(point.x), to_cell(point.y)};
 }
 
 ScreenPoint cell_pixel(const BoardCamera& camera, Pos cell) {

@@ -36,6 +36,8 @@ Mat4 board_light_matrix(std::uint8_t board_width, std::uint8_t board_height);
 Vec3 pointer_on_board(const BoardCamera& camera, float px, float py);
 // The same point rounded to a cell, halves away from zero, as 8-bit coordinates.
 Pos pointer_cell(const BoardCamera& camera, float px, float py);
+// The cell of a floor point, rounded the same way.
+Pos nearest_cell(Vec3 point);
 
 // The reverse: where the centre of a cell appears, in pixels from the top left
 // of the viewport (what a pointer must aim at to name that cell).

@@ -22,7 +22,6 @@ struct BumpMemory {
 
 struct LevelPlay {
     std::vector<HistoryEntry> history;   // never empty; [0] is the start, back() the current puzzle
-    const BoardCamera* camera = nullptr; // the board renderer's view, read by pointer steering
     std::optional<Selection> selection;  // the snake end that moves act on
     std::deque<MoveEvent> events;        // animations waiting for the renderer
     std::uint64_t random = 1;            // xorshift64* state for movement sounds
@@ -70,7 +69,10 @@ bool no_moves_left(const Puzzle& puzzle);
 // then, for a two-headed snake, its first cell.
 std::vector<Selection> selectable_ends(const Puzzle& puzzle);
 void cycle_selection(LevelPlay& play, bool forward);
-void steer_to_pointer(LevelPlay& play, std::uint32_t px, std::uint32_t py);
+// The camera is the one the level is shown with, so the pointer maps to the
+// cells the player sees.
+void steer_to_pointer(LevelPlay& play, const BoardCamera& camera, std::uint32_t px,
+                      std::uint32_t py);
 
 // History.
 void run_command(LevelPlay& play, std::uint8_t code);

@@ -123,4 +123,15 @@ std::optional<Mat4> inverse(const Mat4& a) {
     return r;
 }
 
+Vec3 floor_point(const Mat4& inverse_view_projection, float nx, float ny) {
+    // The line runs through the view volume from the near to the far plane.
+    const Vec4 a = inverse_view_projection * Vec4{nx, ny, -1, 1};
+    const Vec4 b = inverse_view_projection * Vec4{nx, ny, 1, 1};
+    const Vec3 pa{a.x / a.w, a.y / a.w, a.z / a.w};
+    const Vec3 pb{b.x / b.w, b.y / b.w, b.z / b.w};
+    const float dz = pb.z - pa.z;
+    const float t = dz != 0 ? -pa.z / dz : 0;
+    return pa + (pb - pa) * t;
+}
+
 } // namespace coilwend

@@ -49,5 +49,8 @@ Mat4 translate(Vec3 offset);
 Mat4 rotate_x(float radians);
 Mat4 look_at(Vec3 eye, Vec3 target, Vec3 up);
 std::optional<Mat4> inverse(const Mat4& a);
+// Where the line of sight through the normalised device point (nx, ny)
+// meets the floor z = 0, given the inverse of the view projection.
+Vec3 floor_point(const Mat4& inverse_view_projection, float nx, float ny);
 
 } // namespace coilwend

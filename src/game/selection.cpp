@@ -46,15 +46,15 @@ void cycle_selection(LevelPlay& play, bool forward) {
     play.selection = ends[forward ? (m + 1) % n : (m + n - 1) % n];
 }
 
-void steer_to_pointer(LevelPlay& play, std::uint32_t px, std::uint32_t py) {
-    if (!play.selection || play.camera == nullptr)
+void steer_to_pointer(LevelPlay& play, const BoardCamera& camera, std::uint32_t px,
+                      std::uint32_t py) {
+    if (!play.selection)
         return;
     const Puzzle& puzzle = play.current();
     const Selection selection = *play.selection;
     if (selection.snake >= puzzle.snakes.size() || puzzle.snakes[selection.snake].cells.empty())
         return;
     const Pos lead = leading_cell(puzzle.snakes[selection.snake], selection.front);
-    const BoardCamera& camera = *play.camera;
 
     const Pos pointed = pointer_cell(camera, static_cast<float>(px), static_cast<float>(py));
     const Direction delta = difference(pointed, lead);

@@ -1,22 +1,6 @@
 #include "main/input_device.hpp"
 
 namespace coilwend {
-namespace {
-
-InputDevice& stored_device() {
-    static InputDevice device = InputDevice::Mouse;
-    return device;
-}
-
-} // namespace
-
-InputDevice last_input_device() {
-    return stored_device();
-}
-void set_last_input_device(InputDevice device) {
-    stored_device() = device;
-}
-
 bool note_input(const InputEvent& event) {
     switch (event.kind) {
     case InputKind::KeyDown:

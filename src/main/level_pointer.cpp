@@ -5,8 +5,8 @@
 namespace coilwend {
 namespace {
 
-Pos cell_under(const LevelPlay& play, std::uint32_t x, std::uint32_t y) {
-    return pointer_cell(*play.camera, static_cast<float>(x), static_cast<float>(y));
+Pos cell_under(const BoardCamera& camera, std::uint32_t x, std::uint32_t y) {
+    return pointer_cell(camera, static_cast<float>(x), static_cast<float>(y));
 }
 
 } // namespace
@@ -24,10 +24,8 @@ std::optional<Selection> snake_end_at(const Puzzle& puzzle, Pos cell) {
     return std::nullopt;
 }
 
-void pointer_pressed(LevelPlay& play, std::uint32_t x, std::uint32_t y) {
-    if (play.camera == nullptr)
-        return;
-    const Pos cell = cell_under(play, x, y);
+void pointer_pressed(LevelPlay& play, const BoardCamera& camera, std::uint32_t x, std::uint32_t y) {
+    const Pos cell = cell_under(camera, x, y);
     if (const auto end = snake_end_at(play.current(), cell)) {
         // Pressing the end that is already selected leaves press_cell empty,
         // so releasing without a drag deselects it.
@@ -40,21 +38,18 @@ void pointer_pressed(LevelPlay& play, std::uint32_t x, std::uint32_t y) {
     }
 }
 
-void pointer_dragged(LevelPlay& play, std::uint32_t x, std::uint32_t y) {
-    if (play.camera == nullptr)
-        return;
-    const Pos cell = cell_under(play, x, y);
+void pointer_dragged(LevelPlay& play, const BoardCamera& camera, std::uint32_t x, std::uint32_t y) {
+    const Pos cell = cell_under(camera, x, y);
     if (play.press_cell && *play.press_cell != cell)
         play.press_cell.reset();
     if (!play.selection)
         play.selection = snake_end_at(play.current(), cell);
-    steer_to_pointer(play, x, y);
+    steer_to_pointer(play, camera, x, y);
 }
 
-void pointer_released(LevelPlay& play, std::uint32_t x, std::uint32_t y) {
-    if (play.camera == nullptr)
-        return;
-    steer_to_pointer(play, x, y);
+void pointer_released(LevelPlay& play, const BoardCamera& camera, std::uint32_t x,
+                      std::uint32_t y) {
+    steer_to_pointer(play, camera, x, y);
     if (play.press_cell)
         play.press_cell.reset();
     else

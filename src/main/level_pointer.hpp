@@ -16,9 +16,9 @@ namespace coilwend {
 // order wins, and its last cell before its first.
 std::optional<Selection> snake_end_at(const Puzzle& puzzle, Pos cell);
 
-// Each does nothing while the level has no camera to map the pointer with.
-void pointer_pressed(LevelPlay& play, std::uint32_t x, std::uint32_t y);
-void pointer_dragged(LevelPlay& play, std::uint32_t x, std::uint32_t y);
-void pointer_released(LevelPlay& play, std::uint32_t x, std::uint32_t y);
+// The camera is the one the level is shown with.
+void pointer_pressed(LevelPlay& play, const BoardCamera& camera, std::uint32_t x, std::uint32_t y);
+void pointer_dragged(LevelPlay& play, const BoardCamera& camera, std::uint32_t x, std::uint32_t y);
+void pointer_released(LevelPlay& play, const BoardCamera& camera, std::uint32_t x, std::uint32_t y);
 
 } // namespace coilwend

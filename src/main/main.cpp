@@ -3,6 +3,7 @@
 
 #include "board_renderer/board_renderer.hpp"
 #include "game/log.hpp"
+#include "game/preferences_file.hpp"
 #include "graphics/shader_build.hpp"
 #include "levels/catalogue.hpp"
 #include "main/audio_setup.hpp"
@@ -67,7 +68,16 @@ int run_game(std::span<const char* const> arguments) {
     read_system_framebuffer();
     BoardRenderer board = BoardRenderer::create();
     const OpenControllers controllers = open_game_controllers();
-    Game game(&board);
+    PreferencesFile save_file(prefs, "save");
+    NullMusic music;
+    GameOutputs outputs;
+    outputs.board = &board;
+    // The map renderer and the scene text plug in here once they exist;
+    // until then the map is stepped but not drawn.
+    outputs.map = nullptr;
+    outputs.text = nullptr;
+    outputs.music = &music;
+    Game game(save_file, outputs);
 
     if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)
         fatal_sdl("Couldn't get timer");

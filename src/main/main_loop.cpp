@@ -1,14 +1,15 @@
 #include "main/main_loop.hpp"
 
+#include "audio/sound_switch.hpp"
 #include "game/log.hpp"
 #include "graphics/gl_functions.hpp"
 #include "main/input_device.hpp"
 #include "main/keymap.hpp"
 #include "main/level_input.hpp"
 #include "main/level_pointer.hpp"
+#include "main/overworld_input.hpp"
 #include "main/screen_sizes.hpp"
 #include "main/sdl_input.hpp"
-#include "main/sound_switch.hpp"
 
 #include <SDL_mixer.h>
 
@@ -28,12 +29,14 @@ struct LoopState {
     int mouse_x = 0;
     int mouse_y = 0;
     ScreenSizes sizes;
-    StickPush stick;
+    StickPush stick;        // level play
+    MapStickPush map_stick; // the overworld
 };
 
 void refresh_sizes(LoopState& loop, SDL_Window* window, Game& game) {
     loop.sizes = read_screen_sizes(window);
-    game.set_window_size(loop.sizes.window_width, loop.sizes.window_height);
+    game.set_screen({loop.sizes.window_width, loop.sizes.window_height, loop.sizes.drawable_width,
+                     loop.sizes.drawable_height});
 }
 
 void handle_window_event(LoopState& loop, SDL_Window* window, Game& game,
@@ -92,20 +95,21 @@ std::uint32_t window_coordinate(Sint32 value) {
 
 // Level play: the pointer steers, keys and controller buttons become commands.
 void route_to_level(LoopState& loop, Game& game, LevelPlay& play, const SDL_Event& event) {
+    const BoardCamera* camera = game.level_camera();
     switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT)
-            pointer_pressed(play, window_coordinate(event.button.x),
+        if (event.button.button == SDL_BUTTON_LEFT && camera != nullptr)
+            pointer_pressed(play, *camera, window_coordinate(event.button.x),
                             window_coordinate(event.button.y));
         return;
     case SDL_MOUSEMOTION:
-        if (loop.left_button_down)
-            pointer_dragged(play, window_coordinate(event.motion.x),
+        if (loop.left_button_down && camera != nullptr)
+            pointer_dragged(play, *camera, window_coordinate(event.motion.x),
                             window_coordinate(event.motion.y));
         return;
     case SDL_MOUSEBUTTONUP:
-        if (event.button.button == SDL_BUTTON_LEFT)
-            pointer_released(play, window_coordinate(event.button.x),
+        if (event.button.button == SDL_BUTTON_LEFT && camera != nullptr)
+            pointer_released(play, *camera, window_coordinate(event.button.x),
                              window_coordinate(event.button.y));
         return;
     default:
@@ -118,6 +122,62 @@ void route_to_level(LoopState& loop, Game& game, LevelPlay& play, const SDL_Even
     }
 }
 
+void apply_map_action(Game& game, const OverworldAction& action) {
+    switch (action.kind) {
+    case OverworldActionKind::None:
+        break;
+    case OverworldActionKind::Press:
+        game.press_map_move(action.move, action.source);
+        break;
+    case OverworldActionKind::Release:
+        game.release_map_move(action.move);
+        break;
+    case OverworldActionKind::ReleaseStickX:
+        game.release_map_move(MapMove::Left);
+        game.release_map_move(MapMove::Right);
+        break;
+    case OverworldActionKind::ReleaseStickY:
+        game.release_map_move(MapMove::Up);
+        game.release_map_move(MapMove::Down);
+        break;
+    case OverworldActionKind::Enter:
+        game.enter_selected_level();
+        break;
+    case OverworldActionKind::OpenMenu:
+        game.open_menu();
+        break;
+    }
+}
+
+// The overworld: the pointer drags, clicks and zooms the map; keys and the
+// controller move the selection, zoom, enter or open the menu.
+void route_to_map(LoopState& loop, Game& game, const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT)
+            game.map_pointer_pressed(float(event.button.x), float(event.button.y));
+        return;
+    case SDL_MOUSEMOTION:
+        if (loop.left_button_down)
+            game.map_pointer_moved(float(event.motion.x), float(event.motion.y));
+        return;
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT)
+            game.map_pointer_released(float(event.button.x), float(event.button.y));
+        return;
+    case SDL_MOUSEWHEEL: {
+        const Sint32 amount =
+            event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+        game.map_wheel(amount, float(loop.mouse_x), float(loop.mouse_y));
+        return;
+    }
+    default:
+        break;
+    }
+    if (const auto input = to_input_event(event))
+        apply_map_action(game, overworld_action(loop.map_stick, *input, keymap()));
+}
+
 // Each event goes to exactly one input owner: the played level, else the
 // overworld (which takes nothing while a scene transition runs).
 void route(LoopState& loop, Game& game, const SDL_Event& event) {
@@ -127,6 +187,7 @@ void route(LoopState& loop, Game& game, const SDL_Event& event) {
     }
     if (game.transition_running())
         return;
+    route_to_map(loop, game, event);
 }
 
 void clear_frame() {

@@ -1,10 +1,5 @@
 #pragma once
-// The player's sound switch, process-wide: true while the sound is off. The
-// settings file stores it; the main loop reads it before resuming music.
+// The sound switch lives with audio, below the scene flow; the shell reaches
+// it through here as well.
 
-namespace coilwend {
-
-bool sound_muted();
-void set_sound_muted(bool muted);
-
-} // namespace coilwend
+#include "audio/sound_switch.hpp"

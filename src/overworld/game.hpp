@@ -1,14 +1,17 @@
 #pragma once
-// The scene controller that the main loop owns and steps once per pass.
+// The scene controller that the main loop owns and steps once per pass: the
+// overworld, the level being played, the transitions between them and the
+// title sequence, and the moments progress is saved and the music changes.
 //
-// For now it plays the levels one after another: the game starts straight
-// into the first entry of the overworld table, and leaving a level (solved
-// or not) goes on to the next entry. The overworld, menus, transitions and
-// saving build on the calls below; see advance_to_next_level.
+// Sections: construction and outputs; overworld input; level play; the step.
 
+#include "audio/music_control.hpp"
 #include "board_renderer/board_view.hpp"
 #include "game/level_play.hpp"
-#include "overworld/catalogue.hpp"
+#include "game/stored_file.hpp"
+#include "overworld/overworld.hpp"
+#include "overworld/overworld_view.hpp"
+#include "overworld/scene_text.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,55 +22,108 @@ namespace coilwend {
 
 enum class LevelEnd : std::uint8_t { Abandoned, Completed };
 
+enum class TransitionKind : std::uint8_t {
+    Idle = 0,
+    EnteringLevel = 1, // progress 1.0 down past -1.0
+    LeavingLevel = 2,  // progress -1.0 up past 1.0
+    Completing = 3,    // progress 0 up past 1.0, after a first completion
+    Revealing = 4,     // progress 0 (1.0 when nothing is revealed) up past 1.0
+    Title = 5,         // progress 0 up past 10.0
+};
+
+struct Transition {
+    TransitionKind kind = TransitionKind::Idle;
+    float progress = 0.0f;
+    bool completed = false;    // LeavingLevel: the level was solved
+    std::vector<Pos> revealed; // Revealing: the cells that just opened
+};
+
+// Where the game draws, plays and saves. Null views draw nothing (tests).
+struct GameOutputs {
+    BoardView* board = nullptr;
+    OverworldView* map = nullptr;
+    MusicControl* music = nullptr; // null: silent
+    SceneText* text = nullptr;     // null until text drawing exists
+};
+
 class Game {
   public:
-    // Draws levels through board (which must outlive the game); without one,
-    // step only updates, which is what tests without a GL context need.
-    explicit Game(BoardView* board = nullptr);
-    // LevelPlay keeps a pointer to the board's camera, so the game stays put.
+    // Reads the progress file; a save without a completed level is a first
+    // start and plays the title sequence. The file and the outputs must
+    // outlive the game.
+    Game(StoredFile& save, const GameOutputs& outputs = {});
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Starts the selected level; a snake is selected at once unless the
-    // player last used the mouse.
-    void enter_level();
-    // Drops the played level; the caller must not use level_play() from
-    // before this call afterwards.
-    void leave_level(LevelEnd end);
+    // The window's size in window units and the drawable's in pixels.
+    void set_screen(const MapScreen& screen);
+
+    // Overworld input; the shell sends it only while no level is played and
+    // no transition runs (each call checks again).
+    bool takes_map_input() const;
+    void press_map_move(MapMove move, PressSource source);
+    void release_map_move(MapMove move);
+    void enter_selected_level();
+    void map_pointer_pressed(float x, float y);
+    void map_pointer_moved(float x, float y);
+    void map_pointer_released(float x, float y);
+    void map_wheel(std::int32_t amount, float x, float y);
+    // The exit binding and Start. The menu pages come with the user
+    // interface; until then the map stays as it is.
+    void open_menu();
+
+    // Wipes all progress: a new table, the first entry selected and saved,
+    // the music restarted, and the title sequence again.
+    void reset_progress();
 
     // The level being played, or null on the overworld.
     LevelPlay* level_play();
-    // True while a scene transition runs; the overworld takes no input then.
-    bool transition_running() const;
+    // The camera the played level is shown with, known from the level's
+    // first pass (before it is drawn); null on the overworld.
+    const BoardCamera* level_camera() const;
+    // Leaves the played level; a solved level counts once its animations end.
+    void leave_level(LevelEnd end);
 
-    // The window's size in window units, for the board's camera.
-    void set_window_size(std::uint32_t width, std::uint32_t height);
+    bool transition_running() const { return transition_.kind != TransitionKind::Idle; }
+    const Transition& transition() const { return transition_; }
+    const Overworld& overworld() const { return world_; }
+    const std::vector<OverworldEntry>& levels() const { return world_.levels; }
+    std::size_t selected() const { return world_.selected; }
+    float scenery_phase() const { return scenery_phase_; }
 
     // One pass of the main loop: update, then draw.
     void step();
-    // The frame's changes without drawing: repeats held commands, pulses the
-    // stuck hint, plays the front animation and leaves a level once it is
-    // solved and shown so. Returns false when the level was left, in which
-    // case nothing is drawn this pass.
+    // The pass's changes without drawing. Returns false when a solved level
+    // was left this pass, in which case nothing is drawn.
     bool update();
-    // Draws the played level: the history entry the front animation belongs
-    // to, at that animation's progress.
     void draw();
 
-    // The overworld entries and the index of the current one.
-    const std::vector<OverworldEntry>& levels() const { return levels_; }
-    std::size_t selected() const { return selected_; }
-    // How the last level ended, if one was left.
-    std::optional<LevelEnd> last_level_end() const { return last_level_end_; }
-
   private:
-    void advance_to_next_level();
+    void start_level();
+    void advance_transition();
+    void finish_leaving();
+    void finish_revealing();
+    void advance_title_camera();
+    void update_overworld();
+    void start_title();
+    // Moves the selection; the music follows when the setting changes.
+    void select_entry(std::size_t index);
+    void save();
+    void set_music_volume(int volume);
+    void update_level_camera();
+    void draw_level();
+    void draw_overworld();
 
-    BoardView* board_ = nullptr;
-    std::vector<OverworldEntry> levels_;
-    std::size_t selected_ = 0;
+    StoredFile& save_;
+    GameOutputs out_;
+    NullMusic silence_;
+    MusicControl& music_;
+    MapScreen screen_;
+    Overworld world_;
+    Transition transition_;
+    float scenery_phase_ = 0.0f;
     std::optional<LevelPlay> play_;
-    std::optional<LevelEnd> last_level_end_;
+    std::optional<BoardCamera> level_camera_;
 };
 
 } // namespace coilwend

@@ -7,7 +7,6 @@ source "$(dirname "$0")/lib.sh"
 [[ -x "$SHOT" ]] || fail "coilwend-render-shot not built at $SHOT"
 
 start_display
-start_game
 enter_first_level
 capture "$WORK/start.png"
 

@@ -32,6 +32,20 @@ TEST(BoardCamera, PointerAtCellCentresMapsBackToThoseCells) {
         }
 }
 
+TEST(BoardCamera, PointerRoundsHalvesAwayFromZeroOnBothSidesOfTheOrigin) {
+    // A flat 16 x 16 view over 256 pixels: world x = px / 16 - 8 and
+    // y = 8 - py / 16, exact in binary, so the halves are true halves.
+    BoardCamera camera;
+    camera.viewport_width = camera.viewport_height = 256;
+    camera.view_projection = ortho(-8, 8, -8, 8, -8, 8);
+    const std::pair<float, std::int8_t> cases[] = {{136, 1}, {120, -1},          {88, -3},
+                                                   {152, 2}, {128 - 8 * 16, -8}, {127, 0}};
+    for (const auto& [pixel, cell] : cases) {
+        EXPECT_EQ(pointer_cell(camera, pixel, 128).x, cell) << "px " << pixel;
+        EXPECT_EQ(pointer_cell(camera, 128, 256 - pixel).y, cell) << "py " << 256 - pixel;
+    }
+}
+
 TEST(BoardCamera, AspectCheckNeverFiresOverWindowSizes) {
     for (std::uint32_t w = 400; w <= 3000; w += 97)
         for (std::uint32_t h = 400; h <= 2000; h += 89)

@@ -1,274 +1,341 @@
-// The scene controller's level play without GL: how a level starts, how the
-// game step repeats held commands and plays the queued animations, which
-// history entry each frame shows, and when a level is left.
+// The scene flow without GL: the title of a first start, entering and
+// leaving levels, what a first completion reveals and saves, the music's
+// cues, the reset of all progress, and level play inside the flow (held
+// commands, animations, the pointer from a level's first pass).
 
+#include "audio/sound_switch.hpp"
 #include "board_renderer/board_view.hpp"
 #include "game/event_playback.hpp"
+#include "game/input_device.hpp"
 #include "levels/catalogue.hpp"
 #include "levels/solution_letters.hpp"
 #include "levels/solutions.hpp"
-#include "main/input_device.hpp"
 #include "overworld/game.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <string_view>
+#include <string>
 #include <vector>
 
 using namespace coilwend;
 
 namespace {
 
-// Records every frame it is asked to draw.
+constexpr MapScreen kScreen{1280, 720, 1280, 720};
+
+// Starts with the given bytes (none: no file) and keeps every write.
+struct RecordingSave final : StoredFile {
+    std::optional<std::string> bytes;
+    std::vector<std::string> writes;
+    explicit RecordingSave(std::optional<std::string> start = std::nullopt)
+        : bytes(std::move(start)) {}
+    std::string path() const override { return "/prefs/save"; }
+    FileRead read() override { return {bytes, bytes ? "" : "missing", !bytes}; }
+    std::optional<std::string> replace(std::string_view written) override {
+        bytes = std::string(written);
+        writes.push_back(*bytes);
+        return std::nullopt;
+    }
+};
+
 struct RecordingBoard final : BoardView {
-    struct Frame {
-        const Puzzle* puzzle;
-        std::string_view level;
-        MoveEventKind kind;
-        float progress;
-        std::uint64_t history_length;
-        std::optional<Selection> selection;
-        PromptDevice prompts;
-    };
-    std::vector<Frame> frames;
+    std::vector<BoardFrame> frames;
     BoardCamera view;
     std::uint32_t width = 0, height = 0;
-
     void set_window_size(std::uint32_t w, std::uint32_t h) override {
         width = w;
         height = h;
     }
-    void draw(const BoardFrame& frame) override {
-        const MoveEventKind kind = frame.event ? frame.event->kind : MoveEventKind::None;
-        const float progress = frame.event ? frame.event->progress : 0.0f;
-        frames.push_back({frame.puzzle, frame.puzzle->name, kind, progress, frame.history_length,
-                          frame.selection, frame.prompts});
-    }
+    void draw(const BoardFrame& frame) override { frames.push_back(frame); }
     const BoardCamera& camera() const override { return view; }
 };
 
-struct GameTest : ::testing::Test {
-    ~GameTest() override { set_last_input_device(InputDevice::Mouse); }
+struct RecordingMap final : OverworldView {
+    struct Frame {
+        std::size_t selected;
+        std::optional<float> title, completing;
+        std::vector<Pos> revealed;
+    };
+    std::vector<Frame> frames;
+    void draw(const OverworldFrame& f) override {
+        frames.push_back({f.selected,
+                          f.title_progress,
+                          f.completing_progress,
+                          {f.revealed_cells.begin(), f.revealed_cells.end()}});
+    }
 };
 
-// Steps until the played level has no animation left; returns the passes taken.
-int play_out(Game& game, int limit = 1000) {
-    int passes = 0;
-    while (game.level_play() && !game.level_play()->events.empty() && passes < limit) {
-        game.step();
-        ++passes;
+struct RecordingMusic final : MusicControl {
+    std::vector<std::string> calls;
+    void set_volume(int v) override { calls.push_back("volume " + std::to_string(v)); }
+    void play_setting(std::uint8_t s) override { calls.push_back("play " + std::to_string(s)); }
+};
+
+struct RecordingText final : SceneText {
+    std::vector<std::string> lines;
+    void queue_level_title(std::string_view title) override { lines.emplace_back(title); }
+    void queue_game_title(float) override { lines.emplace_back("<title>"); }
+};
+
+// A game with every output recorded, on a 1280 x 720 screen.
+struct Rig {
+    RecordingSave save;
+    RecordingBoard board;
+    RecordingMap map;
+    RecordingMusic music;
+    RecordingText text;
+    Game game;
+    explicit Rig(std::optional<std::string> bytes = std::nullopt)
+        : save(std::move(bytes)), game(save, {&board, &map, &music, &text}) {
+        game.set_screen(kScreen);
     }
-    return passes;
-}
+    // Steps until the condition holds; returns the passes taken.
+    template <typename Done> int step_until(Done done, int limit = 2000) {
+        int passes = 0;
+        while (!done() && passes < limit) {
+            game.step();
+            ++passes;
+        }
+        EXPECT_LT(passes, limit);
+        return passes;
+    }
+    int enter() {
+        game.enter_selected_level();
+        return step_until([&] { return game.level_play() != nullptr; });
+    }
+    int settle() {
+        return step_until([&] { return !game.level_play() && !game.transition_running(); });
+    }
+    // Enters the selected level and plays its stored solution to the end.
+    void solve_selected() {
+        enter();
+        LevelPlay& play = *game.level_play();
+        ASSERT_TRUE(play_letters(play, stored_solution(game.levels()[game.selected()].id)));
+        settle();
+    }
+};
 
-// The title of the overworld entry at index i.
-std::string_view title_of(const Game& game, std::size_t i) {
-    return find_level(game.levels()[i].id).puzzle.name;
-}
+struct GameTest : ::testing::Test {
+    GameTest() { set_last_input_device(InputDevice::Keyboard); }
+    ~GameTest() override {
+        set_last_input_device(InputDevice::Mouse);
+        set_sound_muted(false);
+    }
+};
 
-// Presses the first `moves` move letters of the level's stored solution (and
-// the snake changes before them), so the tests follow the level designs.
-void play_solution_start(LevelPlay& play, std::string_view id, std::size_t moves) {
-    const std::string_view letters = stored_solution(id);
-    std::size_t end = 0, counted = 0;
-    while (end < letters.size() && counted < moves)
-        counted += letters[end++] != 'N';
-    ASSERT_EQ(counted, moves) << id << " has a shorter solution";
-    ASSERT_TRUE(play_letters(play, letters.substr(0, end)));
-}
-
-// The history index of the entry a frame showed.
-std::size_t shown_index(const LevelPlay& play, const Puzzle* puzzle) {
-    for (std::size_t i = 0; i < play.history.size(); ++i)
-        if (&play.history[i].puzzle == puzzle)
+std::size_t index_of(const Game& game, std::string_view id) {
+    for (std::size_t i = 0; i < game.levels().size(); ++i)
+        if (game.levels()[i].id == id)
             return i;
-    return play.history.size();
+    ADD_FAILURE() << id;
+    return 0;
+}
+
+// Every level but the final one and `open` completed, `open` selected.
+std::string all_but(std::string_view open) {
+    std::string text;
+    for (const OverworldEntry& entry : build_overworld_table())
+        if (entry.id != open && entry.id != "89.rs")
+            text += "completed:" + std::string(entry.id) + "\n";
+    return text + "selected:" + std::string(open) + "\n";
 }
 
 } // namespace
 
-TEST_F(GameTest, GivenAKeyboardOrControllerPlayer_WhenTheGameStarts_ThenTheFirstLevelHasItsSnake) {
-    for (const InputDevice device : {InputDevice::Keyboard, InputDevice::Controller}) {
-        set_last_input_device(device);
-        Game game;
-        EXPECT_EQ(game.selected(), 0u);
-        EXPECT_EQ(game.levels()[0].id, "38.rs");
-        LevelPlay* play = game.level_play();
-        ASSERT_NE(play, nullptr);
-        EXPECT_EQ(play->current().name, "Humble Beginnings");
-        EXPECT_EQ(play->selection, (Selection{0, false}));
-        EXPECT_EQ(play->random, 1u);
-        ASSERT_EQ(play->events.size(), 1u);
-        EXPECT_EQ(play->events.front().kind, MoveEventKind::Intro);
-        EXPECT_FALSE(game.transition_running());
-    }
+TEST_F(GameTest, GivenNoSave_ThenTheTitlePlaysForAbout400PassesAndTheMapFollows) {
+    Rig rig;
+    EXPECT_EQ(rig.game.transition().kind, TransitionKind::Title);
+    EXPECT_EQ(rig.music.calls, (std::vector<std::string>{"play 0"}));
+    const int passes = rig.settle();
+    EXPECT_GE(passes, 399);
+    EXPECT_LE(passes, 402);
+    EXPECT_TRUE(rig.save.writes.empty());
+    // Title frames carry their progress; the words show from 1.0 to 5.0 only,
+    // and the level's title from the first pass after the sequence.
+    ASSERT_EQ(rig.map.frames.size(), std::size_t(passes));
+    EXPECT_TRUE(rig.map.frames.front().title.has_value());
+    const auto words = std::count(rig.text.lines.begin(), rig.text.lines.end(), "<title>");
+    EXPECT_NEAR(double(words), 160.0, 2.0);
+    rig.game.step();
+    EXPECT_EQ(rig.text.lines.back(), "Humble Beginnings");
+    EXPECT_FALSE(rig.map.frames.back().title.has_value());
+    // The glide ends in the closest view of the first level's corner.
+    const MapCamera& camera = rig.game.overworld().camera;
+    EXPECT_FLOAT_EQ(camera.zoom, kClosestZoom);
+    EXPECT_FLOAT_EQ(camera.position.x, 99.0f);
+    EXPECT_NEAR(camera.position.y, 100.0f, 0.7f);
 }
 
-TEST_F(GameTest, GivenAMousePlayer_WhenALevelStarts_ThenNoSnakeIsSelected) {
+TEST_F(GameTest, GivenASave_WhenEnteredAndLeftWithEscape_ThenNothingIsSavedOrRevealed) {
+    Rig rig("completed:38.rs\nselected:3.rs\n");
+    EXPECT_FALSE(rig.game.transition_running()) << "not a first start";
+    EXPECT_EQ(rig.game.selected(), 1u);
+    rig.music.calls.clear();
+    const int entering = rig.enter();
+    EXPECT_GE(entering, 40);
+    EXPECT_LE(entering, 42);
+    LevelPlay& play = *rig.game.level_play();
+    EXPECT_EQ(play.current().name, level_title(find_level("3.rs")));
+    EXPECT_EQ(play.selection, (Selection{0, false}));
+    EXPECT_FALSE(rig.game.transition_running());
+    rig.game.leave_level(LevelEnd::Abandoned);
+    const int leaving = rig.settle();
+    EXPECT_GE(leaving, 40);
+    EXPECT_LE(leaving, 42);
+    EXPECT_EQ(rig.music.calls, (std::vector<std::string>{"volume 35", "volume 127"}));
+    EXPECT_TRUE(rig.save.writes.empty());
+    EXPECT_EQ(rig.game.levels()[2].state, State::Hidden);
+}
+
+TEST_F(GameTest, GivenTheMouseOrSoundOff_WhenALevelStarts_ThenNoSnakeAndNoVolumeChange) {
     set_last_input_device(InputDevice::Mouse);
-    Game game;
-    EXPECT_FALSE(game.level_play()->selection.has_value());
-    set_last_input_device(InputDevice::Keyboard);
-    game.leave_level(LevelEnd::Abandoned);
-    EXPECT_TRUE(game.level_play()->selection.has_value()) << "the next start asks again";
+    set_sound_muted(true);
+    Rig rig("completed:38.rs\n");
+    rig.enter();
+    EXPECT_FALSE(rig.game.level_play()->selection.has_value());
+    rig.game.leave_level(LevelEnd::Abandoned);
+    EXPECT_EQ(rig.music.calls, (std::vector<std::string>{"play 0"}));
 }
 
-TEST_F(GameTest, GivenABoard_WhenAFrameIsDrawn_ThenThePointerMapsThroughTheBoardsCamera) {
-    RecordingBoard board;
-    Game game(&board);
-    game.set_window_size(800, 600);
-    EXPECT_EQ(board.width, 800u);
-    EXPECT_EQ(board.height, 600u);
-    EXPECT_EQ(game.level_play()->camera, nullptr) << "nothing drawn yet";
-    game.step();
-    EXPECT_EQ(game.level_play()->camera, &board.camera());
+TEST_F(GameTest, GivenAFirstCompletion_ThenItSavesRevealsAutoSelectsAndSavesAgain) {
+    Rig rig("completed:38.rs\nselected:3.rs\n");
+    rig.map.frames.clear();
+    rig.solve_selected();
+    const std::string completed = "completed:38.rs\ncompleted:3.rs\n";
+    ASSERT_EQ(rig.save.writes.size(), 2u);
+    EXPECT_EQ(rig.save.writes[0], completed + "selected:3.rs\n");
+    EXPECT_EQ(rig.save.writes[1], completed + "selected:57.rs\n");
+    EXPECT_EQ(rig.game.selected(), index_of(rig.game, "57.rs"));
+    EXPECT_EQ(rig.game.levels()[1].state, State::Completed);
+    EXPECT_FLOAT_EQ(rig.game.overworld().camera.target.x, 98.0f);
+    // Of the cells around 3.rs at (99, 101) only 57.rs at (98, 101) was hidden.
+    std::vector<Pos> revealed;
+    int completing = 0;
+    for (const auto& frame : rig.map.frames) {
+        completing += frame.completing.has_value();
+        if (!frame.revealed.empty())
+            revealed = frame.revealed;
+    }
+    EXPECT_NEAR(completing, 22, 1);
+    EXPECT_EQ(revealed, (std::vector<Pos>{{98, 101}}));
+    EXPECT_EQ(rig.game.levels()[index_of(rig.game, "57.rs")].state, State::Available);
 
-    game.leave_level(LevelEnd::Abandoned);
-    EXPECT_EQ(game.level_play()->camera, nullptr) << "the new level is not on screen yet";
+    // Solving it again is quiet: no save, no reveal, no new selection.
+    rig.game.press_map_move(MapMove::Right, PressSource::Button);
+    rig.game.release_map_move(MapMove::Right);
+    ASSERT_EQ(rig.game.selected(), 1u);
+    rig.solve_selected();
+    EXPECT_EQ(rig.save.writes.size(), 2u);
+    EXPECT_EQ(rig.game.selected(), 1u);
+}
+
+TEST_F(GameTest, GivenOneLevelLeft_WhenItIsCompleted_ThenTheFinalLevelOpensWithTheReveal) {
+    Rig rig(all_but("3.rs"));
+    EXPECT_EQ(rig.game.levels().back().state, State::Locked);
+    rig.solve_selected();
+    EXPECT_EQ(rig.game.levels().back().state, State::Available);
+    ASSERT_EQ(rig.save.writes.size(), 1u) << "every neighbour is completed: no auto-selection";
+    EXPECT_EQ(rig.game.selected(), 1u);
+}
+
+TEST_F(GameTest, GivenProgress_WhenReset_ThenOneSaveOfTheFirstLevelAndTheTitleAgain) {
+    Rig rig("completed:38.rs\ncompleted:3.rs\nselected:82.rs\n");
+    rig.music.calls.clear();
+    rig.game.reset_progress();
+    EXPECT_EQ(rig.save.writes, (std::vector<std::string>{"selected:38.rs\n"}));
+    EXPECT_EQ(rig.music.calls, (std::vector<std::string>{"play 0"}));
+    EXPECT_EQ(rig.game.transition().kind, TransitionKind::Title);
+    EXPECT_EQ(rig.game.levels(), build_overworld_table());
+    EXPECT_FLOAT_EQ(rig.game.overworld().camera.zoom, 0.01f);
+}
+
+TEST_F(GameTest, GivenAClickOnAnotherSetting_ThenTheMusicChangesButNothingIsSaved) {
+    Rig rig(all_but("3.rs"));
+    rig.music.calls.clear();
+    // Out to the whole map, then a click on 39.rs at (98, 106), which is in
+    // another setting than 3.rs.
+    rig.game.map_wheel(-10, 640, 360);
+    rig.step_until(
+        [&] { return rig.game.overworld().camera.position == rig.game.overworld().camera.target; });
+    const std::size_t target = index_of(rig.game, "39.rs");
+    ASSERT_NE(find_level("39.rs").puzzle.setting, find_level("3.rs").puzzle.setting);
+    const Mat4 proj = map_projection(rig.game.overworld().camera, kScreen.aspect());
+    const Vec4 clip = proj * Vec4{98, 106, 0, 1};
+    const float px = (clip.x + 1) / 2 * 1280, py = (1 - clip.y) / 2 * 720;
+    rig.game.map_pointer_pressed(px, py);
+    rig.game.map_pointer_released(px, py);
+    EXPECT_EQ(rig.game.selected(), target);
+    EXPECT_EQ(rig.music.calls, (std::vector<std::string>{
+                                   "play " + std::to_string(find_level("39.rs").puzzle.setting)}));
+    EXPECT_TRUE(rig.save.writes.empty());
+}
+
+TEST_F(GameTest, GivenNoDrawableSize_WhenTheMapIsStepped_ThenTheGameStops) {
+    RecordingSave save("completed:38.rs\n");
+    Game game(save);
+    EXPECT_DEATH(game.step(), "Need to set resolution");
+}
+
+TEST_F(GameTest, GivenAWindow_WhenALevelStarts_ThenThePointerSteersOnItsFirstPass) {
+    Rig rig("completed:38.rs\n");
+    rig.enter();
+    EXPECT_EQ(rig.board.width, 1280u);
+    EXPECT_EQ(rig.board.frames.size(), 1u) << "the level's first pass";
+    const BoardCamera* camera = rig.game.level_camera();
+    ASSERT_NE(camera, nullptr);
+    LevelPlay& play = *rig.game.level_play();
+    // Point at the neighbour the stored solution steps to first.
+    ASSERT_TRUE(play_letters(play, stored_solution("38.rs").substr(0, 1)));
+    const Pos next = play.current().snakes[0].cells.back();
+    undo(play);
+    const Vec4 clip = camera->view_projection * Vec4{float(next.x), float(next.y), 0, 1};
+    steer_to_pointer(play, *camera, std::uint32_t((clip.x / clip.w + 1) / 2 * 1280),
+                     std::uint32_t((1 - clip.y / clip.w) / 2 * 720));
+    EXPECT_EQ(play.current().snakes[0].cells.back(), next);
 }
 
 TEST_F(GameTest, GivenAHeldUndo_WhenTheGameSteps_ThenItRepeatsOnThe26thPassAndEvery11th) {
-    set_last_input_device(InputDevice::Keyboard);
-    Game game;
-    LevelPlay& play = *game.level_play();
-    play_solution_start(play, game.levels()[0].id, 4);
+    Rig rig("completed:38.rs\n");
+    rig.enter();
+    LevelPlay& play = *rig.game.level_play();
+    const std::string_view letters = stored_solution("38.rs");
+    ASSERT_TRUE(play_letters(play, letters.substr(0, 4)));
     const std::size_t made = play.history.size();
-    ASSERT_EQ(made, 5u);
     press_held_command(play, command::kUndo);
     ASSERT_EQ(play.history.size(), made - 1) << "a press acts at once";
-    for (int pass = 1; pass <= 25; ++pass)
-        game.step();
-    EXPECT_EQ(play.history.size(), made - 1);
-    game.step();
-    EXPECT_EQ(play.history.size(), made - 2) << "first repeat on the 26th pass";
-    for (int pass = 1; pass <= 10; ++pass)
-        game.step();
-    EXPECT_EQ(play.history.size(), made - 2);
-    game.step();
-    EXPECT_EQ(play.history.size(), made - 3) << "then every 11th";
-    release_held_command(play, command::kUndo);
-    for (int pass = 1; pass <= 30; ++pass)
-        game.step();
-    EXPECT_EQ(play.history.size(), made - 3) << "released: no more repeats";
-}
-
-TEST_F(GameTest,
-       GivenTheSolvingMove_WhenItsAnimationsPlayOut_ThenTheLevelIsLeftCompletedAfterwards) {
-    set_last_input_device(InputDevice::Keyboard);
-    RecordingBoard board;
-    Game game(&board);
-    LevelPlay& play = *game.level_play();
-    ASSERT_TRUE(play_letters(play, stored_solution(game.levels()[0].id)));
-    ASSERT_TRUE(is_complete(play.current()));
-
-    // The exit crawl and the closing iris still have to be seen.
-    int passes = 0;
-    while (game.update()) {
-        ASSERT_EQ(game.level_play(), &play);
-        EXPECT_FALSE(game.last_level_end().has_value());
-        ASSERT_LT(++passes, 1000);
+    std::vector<int> undone_at;
+    for (int pass = 1; pass <= 40; ++pass) {
+        const std::size_t before = play.history.size();
+        rig.game.step();
+        if (play.history.size() != before)
+            undone_at.push_back(pass);
     }
-    EXPECT_GT(passes, 20);
-    EXPECT_EQ(game.last_level_end(), LevelEnd::Completed);
-    EXPECT_EQ(game.selected(), 1u);
-    EXPECT_EQ(game.level_play()->current().name, title_of(game, 1));
-}
-
-TEST_F(GameTest, GivenTheSolvedPass_ThenNothingIsDrawnThatPass) {
-    set_last_input_device(InputDevice::Keyboard);
-    RecordingBoard board;
-    Game game(&board);
-    ASSERT_TRUE(play_letters(*game.level_play(), stored_solution(game.levels()[0].id)));
-    std::size_t frames_before = 0;
-    for (int pass = 0; pass < 1000 && !game.last_level_end(); ++pass) {
-        frames_before = board.frames.size();
-        game.step();
-    }
-    ASSERT_EQ(game.last_level_end(), LevelEnd::Completed);
-    EXPECT_EQ(board.frames.size(), frames_before);
-    ASSERT_FALSE(board.frames.empty());
-    EXPECT_EQ(board.frames.back().level, title_of(game, 0));
-    EXPECT_EQ(board.frames.back().kind, MoveEventKind::Leaving) << "the iris closed last";
-}
-
-TEST_F(GameTest, GivenEscape_WhenLevelsAreLeft_ThenTheTableIsWalkedInOrderAndWraps) {
-    Game game;
-    const std::size_t count = game.levels().size();
-    game.leave_level(LevelEnd::Abandoned);
-    EXPECT_EQ(game.last_level_end(), LevelEnd::Abandoned);
-    EXPECT_EQ(game.selected(), 1u);
-    EXPECT_EQ(game.level_play()->history.size(), 1u);
-    for (std::size_t i = 1; i < count; ++i)
-        game.leave_level(LevelEnd::Abandoned);
-    EXPECT_EQ(game.selected(), 0u);
-    EXPECT_EQ(game.level_play()->current().name, title_of(game, 0));
+    EXPECT_EQ(undone_at, (std::vector<int>{26, 37}));
 }
 
 TEST_F(GameTest, GivenQueuedMoves_WhenDrawn_ThenEachFrameShowsTheFrontEventsEntry) {
-    set_last_input_device(InputDevice::Keyboard);
-    RecordingBoard board;
-    Game game(&board);
-    game.leave_level(LevelEnd::Abandoned); // a level whose opening is the iris
-    board.frames.clear();
-    LevelPlay& play = *game.level_play();
-    play_solution_start(play, game.levels()[1].id, 2);
-    ASSERT_EQ(play.history.size(), 3u);
-    ASSERT_EQ(play.events.size(), 3u) << "iris, then two steps";
-
-    play_out(game);
-    game.step();
-    ASSERT_FALSE(board.frames.empty());
-    std::vector<std::size_t> shown;
-    for (const auto& frame : board.frames) {
-        EXPECT_EQ(frame.history_length, 3u);
-        EXPECT_EQ(frame.selection, play.selection);
-        shown.push_back(shown_index(play, frame.puzzle));
-    }
+    Rig rig("completed:38.rs\nselected:3.rs\n");
+    rig.enter();
+    LevelPlay& play = *rig.game.level_play();
+    ASSERT_EQ(play.events.front().kind, MoveEventKind::IrisIn);
+    rig.board.frames.clear();
+    const std::string_view letters = stored_solution("3.rs");
+    ASSERT_TRUE(play_letters(play, letters.substr(0, letters.find_first_of("UDLR") + 2)));
+    const std::size_t made = play.history.size();
+    rig.step_until([&] { return play.events.empty(); });
+    rig.game.step();
     // The iris plays over the start, then each step over its own entry.
-    EXPECT_EQ(shown.front(), 0u);
-    EXPECT_EQ(board.frames.front().kind, MoveEventKind::IrisIn);
-    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
-    EXPECT_NE(std::find(shown.begin(), shown.end(), 1u), shown.end());
-    EXPECT_EQ(shown.back(), 2u);
-    EXPECT_EQ(board.frames.back().kind, MoveEventKind::None);
-    for (const auto& frame : board.frames) {
-        if (frame.kind == MoveEventKind::Step) {
-            EXPECT_GT(std::fabs(frame.progress), 0.0f) << "a finished step is not shown";
-            EXPECT_LE(std::fabs(frame.progress), 1.0f);
-        }
+    std::vector<std::size_t> shown;
+    for (const BoardFrame& frame : rig.board.frames) {
+        EXPECT_EQ(frame.history_length, made);
+        for (std::size_t i = 0; i < play.history.size(); ++i)
+            if (&play.history[i].puzzle == frame.puzzle)
+                shown.push_back(i);
     }
-}
-
-TEST_F(GameTest, GivenTheLastInputDevice_ThenTheBoardsPromptsFollowIt) {
-    RecordingBoard board;
-    Game game(&board);
-    set_last_input_device(InputDevice::Controller);
-    game.step();
-    set_last_input_device(InputDevice::Mouse);
-    game.step();
-    ASSERT_EQ(board.frames.size(), 2u);
-    EXPECT_EQ(board.frames[0].prompts, PromptDevice::Controller);
-    EXPECT_EQ(board.frames[1].prompts, PromptDevice::Mouse);
-}
-
-TEST_F(GameTest, GivenTheIrisOpening_WhenStepped_ThenItPlaysOutInTwentyOddPasses) {
-    Game game;
-    game.leave_level(LevelEnd::Abandoned);
-    ASSERT_EQ(game.level_play()->events.front().kind, MoveEventKind::IrisIn);
-    const int passes = play_out(game);
-    // 0.05 per pass until above 1.0, give or take float rounding.
-    EXPECT_GE(passes, 20);
-    EXPECT_LE(passes, 21);
-}
-
-TEST_F(GameTest, GivenAStuckPuzzle_WhenStepped_ThenThePulsePhaseRunsDownAndWraps) {
-    Game game;
-    LevelPlay& play = *game.level_play();
-    play.stuck = 1;
-    game.update();
-    EXPECT_EQ(play.stuck, 0u);
-    game.update();
-    EXPECT_EQ(play.stuck, 49u);
+    ASSERT_EQ(shown.size(), rig.board.frames.size());
+    EXPECT_EQ(shown.front(), 0u);
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+    EXPECT_EQ(shown.back(), made - 1);
+    EXPECT_EQ(rig.board.frames.back().event, nullptr);
 }

@@ -61,10 +61,9 @@ struct Steering : ::testing::Test {
     }();
     BoardCamera camera = make_board_camera(1000, 800, 6, 5);
     Played game{board};
-    Steering() { game.play.camera = &camera; }
     void point_at(float x, float y) {
         auto [px, py] = to_pixels(camera, x, y);
-        steer_to_pointer(game.play, px, py);
+        steer_to_pointer(game.play, camera, px, py);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "main/sound_switch.hpp"
+#include "audio/sound_switch.hpp"
 
 namespace coilwend {
 namespace {
