@@ -1,5 +1,7 @@
 #include "game/text_lines.hpp"
 
+#include <cstdio>
+
 namespace coilwend {
 
 std::vector<std::string_view> split_lines(std::string_view text) {
@@ -21,6 +23,21 @@ std::optional<KeyValue> split_key_value(std::string_view line) {
         return std::nullopt;
     const std::string_view rest = line.substr(colon + 1);
     return KeyValue{line.substr(0, colon), rest.substr(0, rest.find(':'))};
+}
+
+std::string escape_unprintable(std::string_view bytes) {
+    std::string out;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F) {
+            out += c;
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
+        }
+    }
+    return out;
 }
 
 } // namespace coilwend

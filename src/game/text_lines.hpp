@@ -3,6 +3,7 @@
 // of "key:value" ended by line feeds.
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,5 +20,9 @@ struct KeyValue {
 };
 // Nothing when the line has no colon. No blanks are trimmed.
 std::optional<KeyValue> split_key_value(std::string_view line);
+
+// A damaged line as it may be logged: bytes outside printable ASCII are shown
+// as \xNN so the log stays one readable line of text.
+std::string escape_unprintable(std::string_view bytes);
 
 } // namespace coilwend

@@ -79,12 +79,9 @@ std::string encode_settings(const Settings& settings) {
 
 DecodedSettings decode_settings(std::string_view text) {
     DecodedSettings decoded;
-    std::size_t number = 0;
     for (const std::string_view line : split_lines(text)) {
-        ++number;
-        // The log must stay text, so a line that is not is named by its number.
         if (!is_valid_utf8(line)) {
-            log_line("Settings line " + std::to_string(number) + " is not valid UTF-8");
+            log_line("Settings line is not valid UTF-8: " + escape_unprintable(line));
             continue;
         }
         const auto pair = split_key_value(line);

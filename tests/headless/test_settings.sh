@@ -14,7 +14,7 @@ wait_until_running
 game_running || fail "the game did not start with a damaged settings file"
 
 for line in "Malformed save line: no colon here" "Malformed save line: " \
-    "Settings line 4 is not valid UTF-8" "Bad value for keymap.exit" \
+    'Settings line is not valid UTF-8: keymap.undo:\xFF' "Bad value for keymap.exit" \
     "Unknown settings command: volume"; do
     output_has "$line" || fail "missing \"$line\""
 done

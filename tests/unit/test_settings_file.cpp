@@ -134,7 +134,7 @@ TEST_F(SettingsFile, GivenDamagedLines_ThenTheyAreLoggedAndSkippedAndTheRestStil
     EXPECT_EQ(log, "Loading settings: /prefs/file\n"
                    "Malformed save line: garbage\n"
                    "Malformed save line: \n"
-                   "Settings line 4 is not valid UTF-8\n");
+                   "Settings line is not valid UTF-8: keymap.undo:\\xFF\\xFE\n");
     EXPECT_TRUE(sound_muted());
     Keymap expected = with(Binding::Exit, 'q');
     expected[Binding::Reset] = 't';
