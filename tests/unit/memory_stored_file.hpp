@@ -9,19 +9,21 @@
 
 namespace coilwend::testing_support {
 
-class MemoryStoredFile final : public coilwend::StoredFile {
+class MemoryStoredFile : public coilwend::StoredFile {
   public:
+    explicit MemoryStoredFile(std::string path = "/prefs/file") : path_(std::move(path)) {}
+
     std::optional<std::string> bytes;       // the file; nothing when it does not exist
     std::optional<std::string> read_error;  // set: read() fails with this text
     std::optional<std::string> write_error; // set: replace() fails with this text
     int writes = 0;
 
-    std::string path() const override { return "/prefs/file"; }
+    std::string path() const override { return path_; }
     coilwend::FileRead read() override {
         if (read_error)
             return {std::nullopt, *read_error, false};
         if (!bytes)
-            return {std::nullopt, "No such file", true};
+            return {std::nullopt, "no such file", true};
         return {bytes, {}, false};
     }
     std::optional<std::string> replace(std::string_view text) override {
@@ -31,6 +33,9 @@ class MemoryStoredFile final : public coilwend::StoredFile {
         ++writes;
         return std::nullopt;
     }
+
+  private:
+    std::string path_;
 };
 
 } // namespace coilwend::testing_support
