@@ -3,29 +3,25 @@
 namespace coilwend {
 namespace {
 
-struct SlotInfo {
-    std::string_view settings_key;
-    Keycode default_key;
-};
-
 constexpr std::string_view kPrefix = "keymap.";
+constexpr bool kFirst = false, kSecond = true;
 
-constexpr std::array<SlotInfo, kBindingCount> kSlots{{
-    {"keymap.up", keycode::kUp},
-    {"keymap.up2", keycode::kW},
-    {"keymap.down", keycode::kDown},
-    {"keymap.down2", keycode::kS},
-    {"keymap.left", keycode::kLeft},
-    {"keymap.left2", keycode::kA},
-    {"keymap.right", keycode::kRight},
-    {"keymap.right2", keycode::kD},
-    {"keymap.undo", keycode::kZ},
-    {"keymap.reset", keycode::kR},
-    {"keymap.cycle_forward", keycode::kE},
-    {"keymap.cycle_forward2", keycode::kTab},
-    {"keymap.cycle_backward", keycode::kQ},
-    {"keymap.enter", keycode::kReturn},
-    {"keymap.exit", keycode::kEscape},
+constexpr std::array<BindingRow, kBindingCount> kSlots{{
+    {"keymap.up", keycode::kUp, "Up", kFirst},
+    {"keymap.up2", keycode::kW, "Up", kSecond},
+    {"keymap.down", keycode::kDown, "Down", kFirst},
+    {"keymap.down2", keycode::kS, "Down", kSecond},
+    {"keymap.left", keycode::kLeft, "Left", kFirst},
+    {"keymap.left2", keycode::kA, "Left", kSecond},
+    {"keymap.right", keycode::kRight, "Right", kFirst},
+    {"keymap.right2", keycode::kD, "Right", kSecond},
+    {"keymap.undo", keycode::kZ, "Undo", kFirst},
+    {"keymap.reset", keycode::kR, "Reset", kFirst},
+    {"keymap.cycle_forward", keycode::kE, "Next", kFirst},
+    {"keymap.cycle_forward2", keycode::kTab, "Next", kSecond},
+    {"keymap.cycle_backward", keycode::kQ, "Previous", kFirst},
+    {"keymap.enter", keycode::kReturn, "Enter", kFirst},
+    {"keymap.exit", keycode::kEscape, "Exit", kFirst},
 }};
 
 } // namespace
@@ -42,8 +38,16 @@ Keymap& keymap() {
     return instance;
 }
 
+const std::array<BindingRow, kBindingCount>& binding_rows() {
+    return kSlots;
+}
+
+const BindingRow& binding_row(Binding slot) {
+    return kSlots[static_cast<std::size_t>(slot)];
+}
+
 std::string_view binding_settings_key(Binding slot) {
-    return kSlots[static_cast<std::size_t>(slot)].settings_key;
+    return binding_row(slot).settings_key;
 }
 
 std::string_view binding_name(Binding slot) {

@@ -58,6 +58,18 @@ struct Keymap {
     friend bool operator==(const Keymap&, const Keymap&) = default;
 };
 
+// One row per slot, in slot order: everything the settings file and the
+// controls screen need to know about a binding, kept in one table so neither
+// lists the bindings on its own.
+struct BindingRow {
+    std::string_view settings_key; // "keymap.up", ...
+    Keycode default_key;
+    std::string_view caption; // the controls screen's row label; both slots of a row share it
+    bool second_slot;         // the row's second key, shown beside the first
+};
+const std::array<BindingRow, kBindingCount>& binding_rows();
+const BindingRow& binding_row(Binding slot);
+
 Keymap default_keymap();
 
 // The process-wide bindings, created with the defaults on first use and then

@@ -1,10 +1,11 @@
 #include "overworld/progress_file.hpp"
 
 #include "game/log.hpp"
+#include "game/text_lines.hpp"
+#include "game/utf8.hpp"
 #include "overworld/reveal.hpp"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,78 +21,10 @@ struct SaveLine {
     std::string_view argument;
 };
 
-// Line feeds end lines; one carriage return before a feed goes with it; a
-// last line without a feed counts, and a final feed adds no empty line.
-std::vector<std::string_view> split_lines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    while (!bytes.empty()) {
-        const auto end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        if (end != std::string_view::npos && line.ends_with('\r'))
-            line.remove_suffix(1);
-        lines.push_back(line);
-        bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
-    }
-    return lines;
-}
-
-bool is_valid_utf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        char32_t code = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
-}
-
-// Bytes that would garble the log line are shown as \xNN.
-std::string printable(std::string_view bytes) {
-    std::string out;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F) {
-            out += c;
-        } else {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            out += escaped;
-        }
-    }
-    return out;
-}
-
 // Decodes one line, or logs why it is skipped.
 std::optional<SaveLine> decode_line(std::string_view line) {
     if (!is_valid_utf8(line)) {
-        log_line("Save line is not valid UTF-8: " + printable(line));
+        log_line("Save line is not valid UTF-8: " + escape_unprintable(line));
         return std::nullopt;
     }
     const auto colon = line.find(':');

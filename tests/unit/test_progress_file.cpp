@@ -3,6 +3,7 @@
 // the real file in the preferences folder.
 
 #include "game/preferences_file.hpp"
+#include "memory_stored_file.hpp"
 #include "overworld/progress_file.hpp"
 #include "overworld/reveal.hpp"
 
@@ -18,19 +19,8 @@ using namespace coilwend;
 
 namespace {
 
-// Hands in fixed bytes and keeps what is written; can refuse writes.
-struct FakeFile : StoredFile {
-    std::optional<std::string> bytes;
-    std::optional<std::string> write_error;
-
-    std::string path() const override { return "/prefs/save"; }
-    FileRead read() override { return {bytes, bytes ? "" : "no such file", !bytes}; }
-    std::optional<std::string> replace(std::string_view written) override {
-        if (write_error)
-            return write_error;
-        bytes = std::string(written);
-        return std::nullopt;
-    }
+struct FakeFile : testing_support::MemoryStoredFile {
+    FakeFile() : MemoryStoredFile("/prefs/save") {}
 };
 
 struct Loaded {

@@ -1,0 +1,119 @@
+#include "settings/settings_file.hpp"
+
+#include "game/log.hpp"
+#include "game/text_lines.hpp"
+#include "game/utf8.hpp"
+#include "main/sound_switch.hpp"
+#include "settings/defined_keycodes.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+
+namespace coilwend {
+namespace {
+
+constexpr std::string_view kSoundKey = "sound";
+
+// A 32-bit signed decimal: an optional sign, then digits only.
+std::optional<Keycode> parse_keycode(std::string_view text) {
+    std::string_view digits = text;
+    if (digits.starts_with('+') || digits.starts_with('-'))
+        digits.remove_prefix(1);
+    if (digits.empty() || !std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    // from_chars reads a minus sign but not a plus sign.
+    const std::string_view number = text.starts_with('+') ? digits : text;
+    Keycode value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc{}) // out of range
+        return std::nullopt;
+    return value;
+}
+
+std::optional<Binding> binding_for_key(std::string_view key) {
+    const auto& rows = binding_rows();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].settings_key == key)
+            return static_cast<Binding>(i);
+    return std::nullopt;
+}
+
+void decode_line(std::string_view key, std::string_view value, DecodedSettings& decoded) {
+    if (key == kSoundKey) {
+        decoded.has_sound_line = true;
+        decoded.settings.sound_muted = value == "true";
+        if (value != "true" && value != "false")
+            log_line("Bad value for sound");
+        return;
+    }
+    const auto slot = binding_for_key(key);
+    if (!slot) {
+        log_line("Unknown settings command: " + std::string(key));
+        return;
+    }
+    const auto code = parse_keycode(value);
+    if (code && is_defined_keycode(*code)) {
+        decoded.settings.keys[*slot] = *code;
+    } else {
+        // A bad value resets the slot even if an earlier line had set it.
+        log_line("Bad value for " + std::string(key));
+        decoded.settings.keys[*slot] = binding_row(*slot).default_key;
+    }
+}
+
+} // namespace
+
+std::string encode_settings(const Settings& settings) {
+    std::string text;
+    text += kSoundKey;
+    text += settings.sound_muted ? ":true\n" : ":false\n";
+    for (std::size_t i = 0; i < kBindingCount; ++i) {
+        text += binding_rows()[i].settings_key;
+        text += ':';
+        text += std::to_string(settings.keys.keys[i]);
+        text += '\n';
+    }
+    return text;
+}
+
+DecodedSettings decode_settings(std::string_view text) {
+    DecodedSettings decoded;
+    for (const std::string_view line : split_lines(text)) {
+        if (!is_valid_utf8(line)) {
+            log_line("Settings line is not valid UTF-8: " + escape_unprintable(line));
+            continue;
+        }
+        const auto pair = split_key_value(line);
+        if (!pair) {
+            log_line("Malformed save line: " + std::string(line));
+            continue;
+        }
+        decode_line(pair->key, pair->value, decoded);
+    }
+    return decoded;
+}
+
+LoadedSettings load_settings(StoredFile& file) {
+    log_line("Loading settings: " + file.path());
+    const FileRead read = file.read();
+    if (!read.bytes) {
+        log_line("Loading settings failed: " + read.error);
+        return {};
+    }
+    const DecodedSettings decoded = decode_settings(*read.bytes);
+    keymap() = decoded.settings.keys;
+    if (!decoded.has_sound_line)
+        return {};
+    set_sound_muted(decoded.settings.sound_muted);
+    return {decoded.settings.sound_muted};
+}
+
+void save_settings(StoredFile& file) {
+    log_line("Saving settings: " + file.path());
+    const std::string text = encode_settings({sound_muted(), keymap()});
+    if (const auto error = file.replace(text))
+        fatal("Saving settings failed: " + *error);
+}
+
+} // namespace coilwend

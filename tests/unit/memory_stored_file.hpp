@@ -1,0 +1,41 @@
+#pragma once
+// A StoredFile held in memory: tests hand in the bytes a file holds, read
+// back what was written, and make reads or writes fail on purpose.
+
+#include "game/stored_file.hpp"
+
+#include <optional>
+#include <string>
+
+namespace coilwend::testing_support {
+
+class MemoryStoredFile : public coilwend::StoredFile {
+  public:
+    explicit MemoryStoredFile(std::string path = "/prefs/file") : path_(std::move(path)) {}
+
+    std::optional<std::string> bytes;       // the file; nothing when it does not exist
+    std::optional<std::string> read_error;  // set: read() fails with this text
+    std::optional<std::string> write_error; // set: replace() fails with this text
+    int writes = 0;
+
+    std::string path() const override { return path_; }
+    coilwend::FileRead read() override {
+        if (read_error)
+            return {std::nullopt, *read_error, false};
+        if (!bytes)
+            return {std::nullopt, "no such file", true};
+        return {bytes, {}, false};
+    }
+    std::optional<std::string> replace(std::string_view text) override {
+        if (write_error)
+            return write_error;
+        bytes = std::string(text);
+        ++writes;
+        return std::nullopt;
+    }
+
+  private:
+    std::string path_;
+};
+
+} // namespace coilwend::testing_support

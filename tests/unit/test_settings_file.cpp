@@ -1,0 +1,201 @@
+#include "main/keymap.hpp"
+#include "main/sound_switch.hpp"
+#include "memory_stored_file.hpp"
+#include "settings/defined_keycodes.hpp"
+#include "settings/settings_file.hpp"
+
+#include <SDL_keyboard.h>
+#include <SDL_keycode.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace coilwend;
+using coilwend::testing_support::MemoryStoredFile;
+
+namespace {
+
+// Every test starts and ends with the process-wide values at their defaults.
+class SettingsFile : public ::testing::Test {
+  protected:
+    void SetUp() override { reset(); }
+    void TearDown() override { reset(); }
+    static void reset() {
+        keymap() = default_keymap();
+        set_sound_muted(false);
+    }
+
+    // Loads `text` and returns what was logged.
+    std::string load(const std::string& text) {
+        file.bytes = text;
+        ::testing::internal::CaptureStdout();
+        loaded = load_settings(file);
+        return ::testing::internal::GetCapturedStdout();
+    }
+
+    MemoryStoredFile file;
+    LoadedSettings loaded;
+};
+
+Keymap with(Binding slot, Keycode code) {
+    Keymap keys = default_keymap();
+    keys[slot] = code;
+    return keys;
+}
+
+} // namespace
+
+TEST_F(SettingsFile, GivenChangedValues_WhenSavedAndLoaded_ThenAllSixteenLinesComeBack) {
+    file.bytes = "stale";
+    ::testing::internal::CaptureStdout();
+    save_settings(file);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Saving settings: /prefs/file\n");
+    EXPECT_TRUE(file.bytes->starts_with("sound:false\nkeymap.up:1073741906\nkeymap.up2:119\n"));
+
+    set_sound_muted(true);
+    keymap()[Binding::Exit] = 'x';
+    keymap()[Binding::Down2] = keycode::kUp;
+    save_settings(file);
+    const std::string written = *file.bytes;
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 16);
+    EXPECT_TRUE(written.ends_with("keymap.enter:13\nkeymap.exit:120\n"));
+
+    reset();
+    EXPECT_EQ(load(written), "Loading settings: /prefs/file\n");
+    EXPECT_TRUE(sound_muted());
+    EXPECT_EQ(loaded.sound_muted, true);
+    Keymap expected = with(Binding::Exit, 'x');
+    expected[Binding::Down2] = keycode::kUp;
+    EXPECT_EQ(keymap(), expected);
+}
+
+TEST_F(SettingsFile, GivenOnlyASoundLine_ThenTheMixerIsToldAndEveryKeyKeepsItsDefault) {
+    keymap()[Binding::Undo] = 'u'; // a load installs the whole file, defaults included
+    load("sound:true\n");
+    EXPECT_EQ(loaded.sound_muted, true);
+    EXPECT_TRUE(sound_muted());
+    EXPECT_EQ(keymap(), default_keymap());
+
+    // Without a sound line the mixer is left alone.
+    set_sound_muted(true);
+    load("keymap.undo:117");
+    EXPECT_EQ(loaded.sound_muted, std::nullopt);
+    EXPECT_TRUE(sound_muted());
+    EXPECT_EQ(keymap(), with(Binding::Undo, 'u'));
+}
+
+TEST_F(SettingsFile, GivenBadValues_ThenEachIsLoggedAndItsSlotGetsTheDefault) {
+    const std::string log = load("keymap.undo:117\n"
+                                 "keymap.undo:z\n"
+                                 "keymap.reset:90\n"
+                                 "keymap.exit:0\n"
+                                 "keymap.up: 1073741906\n"
+                                 "keymap.down:2147483648\n"
+                                 "keymap.left:-1073741904\n"
+                                 "keymap.right:\n"
+                                 "sound:yes\n");
+    EXPECT_EQ(log, "Loading settings: /prefs/file\n"
+                   "Bad value for keymap.undo\n"
+                   "Bad value for keymap.reset\n"
+                   "Bad value for keymap.exit\n"
+                   "Bad value for keymap.up\n"
+                   "Bad value for keymap.down\n"
+                   "Bad value for keymap.left\n"
+                   "Bad value for keymap.right\n"
+                   "Bad value for sound\n");
+    // Undo is Z again, not the earlier U; a capital letter's code is no key SDL reports.
+    EXPECT_EQ(keymap(), default_keymap());
+    EXPECT_EQ(loaded.sound_muted, false);
+}
+
+TEST_F(SettingsFile, GivenUnusualButValidLines_ThenTheyAreAcceptedOrSkippedQuietly) {
+    const std::string log = load("keymap.undo:+117\n"
+                                 "keymap.reset:1073741906:ignored\n"
+                                 "volume:3\n"
+                                 "Keymap.enter:9\n");
+    EXPECT_EQ(log, "Loading settings: /prefs/file\n"
+                   "Unknown settings command: volume\n"
+                   "Unknown settings command: Keymap.enter\n");
+    Keymap expected = with(Binding::Undo, 'u');
+    expected[Binding::Reset] = keycode::kUp;
+    EXPECT_EQ(keymap(), expected);
+}
+
+TEST_F(SettingsFile, GivenDamagedLines_ThenTheyAreLoggedAndSkippedAndTheRestStillCounts) {
+    const std::string log = load("sound:true\r\n"
+                                 "garbage\n"
+                                 "\n"
+                                 "keymap.undo:\xff\xfe\n"
+                                 "keymap.exit:113\r\n"
+                                 "keymap.reset:116");
+    EXPECT_EQ(log, "Loading settings: /prefs/file\n"
+                   "Malformed save line: garbage\n"
+                   "Malformed save line: \n"
+                   "Settings line is not valid UTF-8: keymap.undo:\\xFF\\xFE\n");
+    EXPECT_TRUE(sound_muted());
+    Keymap expected = with(Binding::Exit, 'q');
+    expected[Binding::Reset] = 't';
+    EXPECT_EQ(keymap(), expected);
+
+    // An unreadable file leaves everything as it was.
+    keymap()[Binding::Undo] = 'u';
+    file.read_error = "Input/output error";
+    ::testing::internal::CaptureStdout();
+    loaded = load_settings(file);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Loading settings: /prefs/file\nLoading settings failed: Input/output error\n");
+    EXPECT_EQ(loaded.sound_muted, std::nullopt);
+    EXPECT_EQ(keymap()[Binding::Undo], 'u');
+}
+
+TEST_F(SettingsFile, GivenAFailingWrite_ThenTheGameStopsWithTheErrorAndTheFileIsUntouched) {
+    file.bytes = "sound:true\n";
+    file.write_error = "No space left on device";
+    EXPECT_EXIT(save_settings(file), ::testing::ExitedWithCode(101),
+                "Panic at .* - Saving settings failed: No space left on device");
+    EXPECT_EQ(file.bytes, "sound:true\n");
+    EXPECT_EQ(file.writes, 0);
+}
+
+TEST_F(SettingsFile, GivenRandomValidSettings_ThenEncodingAndDecodingGiveThemBackUnchanged) {
+    std::vector<Keycode> defined;
+    for (Keycode code = -2; code < 400; ++code)
+        for (const Keycode candidate : {code, code | (1 << 30)})
+            if (is_defined_keycode(candidate))
+                defined.push_back(candidate);
+    ASSERT_EQ(defined.size(), 70u + 165u);
+
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<std::size_t> pick(0, defined.size() - 1);
+    for (int round = 0; round < 300; ++round) {
+        Settings settings{round % 2 == 0, {}};
+        for (Keycode& code : settings.keys.keys)
+            code = defined[pick(random)];
+        ::testing::internal::CaptureStdout();
+        const DecodedSettings decoded = decode_settings(encode_settings(settings));
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+        EXPECT_TRUE(decoded.has_sound_line);
+        EXPECT_EQ(decoded.settings.sound_muted, settings.sound_muted);
+        ASSERT_EQ(decoded.settings.keys, settings.keys) << "round " << round;
+    }
+}
+
+TEST(DefinedKeycodes, GivenTheScancodeKeys_ThenExactlyThoseSdlNamesAreAccepted) {
+    for (SDL_Keycode code = SDLK_CAPSLOCK; code <= SDLK_SLEEP; ++code) {
+        // SDL names the Delete scancode too, but its key uses the character code 127.
+        const bool named =
+            SDL_GetKeyName(code)[0] != '\0' && code != SDL_SCANCODE_TO_KEYCODE(SDL_SCANCODE_DELETE);
+        EXPECT_EQ(is_defined_keycode(code), named) << code << " " << SDL_GetKeyName(code);
+    }
+    for (const SDL_Keycode code : std::initializer_list<SDL_Keycode>{
+             SDLK_BACKSPACE, SDLK_TAB, SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE, SDLK_EXCLAIM, SDLK_AT,
+             SDLK_LEFTBRACKET, SDLK_BACKQUOTE, SDLK_z, SDLK_DELETE, SDLK_AC_BACK})
+        EXPECT_TRUE(is_defined_keycode(code)) << code;
+    for (const SDL_Keycode code : std::initializer_list<SDL_Keycode>{
+             SDLK_UNKNOWN, SDLK_CAPSLOCK - 1, SDLK_SLEEP + 1, SDLK_SCANCODE_MASK, 'A', '\n', '{',
+             '~', 128, -1, -SDLK_UP})
+        EXPECT_FALSE(is_defined_keycode(code)) << code;
+}
