@@ -69,7 +69,7 @@ TEST(OverworldMap, GivenTheTable_ThenTheTilesCoverTheMapRectangleOncePerCell) {
     EXPECT_FALSE(map.mesh.empty());
 }
 
-TEST(OverworldMap, EveryScenePlacementBorrowsTheSettingOfAnExtraTile) {
+TEST(OverworldMap, GivenTheScenery_ThenEachPieceBorrowsAnExtraTilesSettingAndNoneBuriesALevel) {
     const auto extras = extra_map_tiles();
     EXPECT_EQ(extras.size(), 65u);
     EXPECT_EQ(map_scenery_placements().size(), 30u);
@@ -79,6 +79,20 @@ TEST(OverworldMap, EveryScenePlacementBorrowsTheSettingOfAnExtraTile) {
             << int(placement.cell.x) << ", " << int(placement.cell.y);
         EXPECT_TRUE(placement.k >= 0 && placement.k <= 3);
     }
+
+    const std::vector<OverworldEntry> table = build_overworld_table();
+    const MapGeometry map = build_map_geometry(table);
+    auto on_a_level = [&](const float* p) {
+        return std::any_of(table.begin(), table.end(), [&](const OverworldEntry& e) {
+            return std::fabs(p[0] - e.x) < 0.49f && std::fabs(p[1] - e.y) < 0.49f;
+        });
+    };
+    std::size_t pieces_on_levels = 0;
+    for (const MeshVertex& v : map.mesh)
+        pieces_on_levels += on_a_level(v.position);
+    for (std::size_t i = map.tile_count * 6; i < map.pattern.size(); ++i)
+        pieces_on_levels += on_a_level(map.pattern[i].position);
+    EXPECT_EQ(pieces_on_levels, 0u);
 }
 
 TEST(OverworldMapDeathTest, GivenTwoTilesOnOneCell_ThenBuildingStops) {

@@ -40,8 +40,12 @@ void prepare_overworld(const OverworldRequest& request, std::uint32_t window_wid
 
     const bool close = request.view == "close";
     const float zoom = close ? 1.0f : 1.0f / 3.0f;
-    const Vec3 camera = close ? Vec3{99, 100, 0} : Vec3{94.5f, 104.5f, 0};
+    Vec3 camera = close ? Vec3{99, 100, 0} : Vec3{94.5f, 104.5f, 0};
     const float aspect = float(drawable_width) / float(drawable_height);
+    // Held inside the view limits as the game holds its camera.
+    const float width = std::min(4 / zoom, 12.0f), height = std::min(4 / (zoom * aspect), 12.0f);
+    camera.x = std::clamp(camera.x, 88.5f + width / 2, 100.5f - width / 2);
+    camera.y = std::clamp(camera.y, 98.5f + height / 2, 110.5f - height / 2);
 
     OverworldFrame& frame = scene.frame;
     frame.levels = levels;

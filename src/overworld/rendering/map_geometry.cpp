@@ -118,6 +118,10 @@ std::span<const SceneryPlacement> map_scenery_placements() {
     return kScenery;
 }
 
+Pos scenery_cell(const SceneryPlacement& placement) {
+    return {wrap8(placement.cell.x + placement.k), wrap8(placement.cell.y - placement.k)};
+}
+
 MapGeometry build_map_geometry(std::span<const OverworldEntry> levels) {
     MapGeometry map;
     std::set<std::pair<int, int>> taken;
@@ -137,8 +141,13 @@ MapGeometry build_map_geometry(std::span<const OverworldEntry> levels) {
                                        [&](const MapTile& t) { return t.cell == placement.cell; });
         if (tile == kExtraTiles.end())
             fatal("Wall without setting: " + cell_text(placement.cell));
-        const Pos cell{wrap8(placement.cell.x + placement.k),
-                       wrap8(placement.cell.y - placement.k)};
+        const Pos cell = scenery_cell(placement);
+        // Ten of the offsets land on levels; a stack of tires over a level
+        // would hide its marker, so those pieces are left out.
+        if (std::any_of(levels.begin(), levels.end(), [&](const OverworldEntry& e) {
+                return Pos{e.x, e.y} == cell;
+            }))
+            continue;
         add_wall_scenery(tile->setting, cell, map.mesh, map.pattern);
     }
     return map;

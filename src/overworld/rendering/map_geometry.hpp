@@ -30,6 +30,8 @@ struct SceneryPlacement {
     std::int8_t k = 0;
 };
 std::span<const SceneryPlacement> map_scenery_placements();
+// Where a placement's scenery stands.
+Pos scenery_cell(const SceneryPlacement& placement);
 
 struct MapGeometry {
     // The tiles first (six vertices each: the entries in table order, then
@@ -40,7 +42,8 @@ struct MapGeometry {
 };
 
 // Builds the map around the given table's cells, each entry's tile styled by
-// its level's setting. Two tiles on one cell end the program with "Multiple
+// its level's setting. Scenery whose cell holds a level is left out, so no
+// level's marker is ever buried. Two tiles on one cell end the program with "Multiple
 // things at location: (x, y)"; a scenery placement on a cell that is no
 // extra tile with "Wall without setting: (x, y)".
 MapGeometry build_map_geometry(std::span<const OverworldEntry> levels);

@@ -15,7 +15,7 @@ constexpr int kMarkerSegments = 32;
 // The cursor: gold on a dark halo, so it reads on sand as well as on forest.
 constexpr Rgb kCursorColour{255, 206, 48};
 constexpr Rgb kCursorHalo{34, 24, 12};
-constexpr Rgb kPopColour{255, 250, 225};
+constexpr Rgb kPopColour{150, 220, 255}; // a cool flash that reads on sand and grass alike
 
 // A flat piece of geometry lying in a horizontal plane around a cell centre,
 // scaled by a size factor about that centre.

@@ -9,7 +9,7 @@ namespace {
 
 // normalize(-0.3, -0.4, -1): from high above the map's far right.
 constexpr Vec3 kLightDirection{-0.26832816f, -0.35777089f, -0.89442718f};
-constexpr float kVeilAlpha = 0.6f;
+constexpr float kVeilAlpha = 0.75f; // blended in linear light, so it looks lighter than it says
 
 void set_matrix(GLuint program, const char* name, const Mat4& matrix) {
     gl.UniformMatrix4fv(uniform_location(program, name), 1, GL_FALSE, matrix.m.data());
