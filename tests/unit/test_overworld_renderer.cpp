@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -77,7 +78,6 @@ TEST(OverworldRenderer, GivenCreation_ThenTheLightIsSetAndTheMapUploadedOnce) {
     ASSERT_EQ(uploads.size(), 2u);
     EXPECT_EQ(uploads[0].args[3], GL_DYNAMIC_DRAW);
     EXPECT_EQ(uploads[1].args[3], GL_DYNAMIC_DRAW);
-    EXPECT_GT(uploads[1].args[1], 144.0 * 6 * sizeof(PatternVertex)) << "tiles and scenery";
     EXPECT_EQ(rig.gl_calls.count("GenFramebuffers"), 1u) << "its own shadow map";
 
     rig.gl_calls.calls.clear();
@@ -110,20 +110,17 @@ TEST(OverworldRenderer, GivenAFrameWithTheMenuOpen_ThenThePassesRunInOrder) {
     }
 
     // The plume is drawn with depth test and writes off, and both come back.
-    std::vector<std::string> around_plume;
-    bool in_plume = false;
-    for (const auto& call : rig.gl_calls.calls) {
-        if (call.name == "UseProgram")
-            in_plume = call.args[0] == p.point;
-        else if (in_plume && call.name != "BindVertexArray")
-            around_plume.push_back(call.name + " " + std::to_string(int(call.args[0])));
-    }
-    const std::vector<std::string> expected{
-        "Disable " + std::to_string(GL_DEPTH_TEST), "DepthMask 0",
-        "DrawArrays " + std::to_string(GL_TRIANGLES), "DepthMask 1",
-        "Enable " + std::to_string(GL_DEPTH_TEST)};
-    ASSERT_GE(around_plume.size(), expected.size());
-    EXPECT_EQ(std::vector<std::string>(around_plume.end() - 5, around_plume.end()), expected);
+    const auto& calls = rig.gl_calls.calls;
+    auto at = [&](const char* name, double arg) {
+        return std::find_if(calls.begin(), calls.end(), [&](const fake_gl::Call& c) {
+            return c.name == name && c.args[0] == arg;
+        });
+    };
+    const auto off = at("DepthMask", GL_FALSE), on = at("DepthMask", GL_TRUE);
+    ASSERT_NE(on, calls.end());
+    EXPECT_LT(at("Disable", GL_DEPTH_TEST), off);
+    EXPECT_EQ(std::count_if(off, on, [](const auto& c) { return c.name == "DrawArrays"; }), 1);
+    EXPECT_LT(on, at("Enable", GL_DEPTH_TEST));
 }
 
 TEST(OverworldRenderer, GivenGles_ThenNoShadowUnderGles2AndNoClearDepthWhereItIsMissing) {
@@ -163,6 +160,8 @@ TEST(OverworldRenderer, GivenTheCamera_ThenTheLightLooksAtItsTargetAndLiftsTheHi
 
 TEST(OverworldRendererAllocations, GivenSteadyFrames_ThenDrawingAllocatesNothing) {
     Rig rig;
+    for (OverworldEntry& entry : rig.levels) // a marker on every level, coloured plume
+        entry.state = State::Completed;
     OverworldFrame frame = rig.frame();
     const std::array<Pos, 1> revealed{{{99, 101}}};
     frame.revealed_cells = revealed;
@@ -176,7 +175,7 @@ TEST(OverworldRendererAllocations, GivenSteadyFrames_ThenDrawingAllocatesNothing
     {
         const testing::AllocationCounter counter;
         // Long enough for the plume to fill up and start recycling.
-        for (int i = 0; i < 900; ++i) {
+        for (int i = 0; i < 820; ++i) {
             frame.scenery_phase = float(i % 67) / 67;
             rig.renderer.draw(frame);
         }

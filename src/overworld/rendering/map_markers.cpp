@@ -3,6 +3,7 @@
 #include "game/matrix.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -31,28 +32,42 @@ void add_flat(std::vector<MeshVertex>& out, Vec3 p, Rgb colour) {
     out.push_back(MeshVertex{{p.x, p.y, p.z}, {0, 0, 1}, colour, 0});
 }
 
+// The 32 directions around a marker, worked out once: every frame draws
+// them for each of up to 79 markers.
+struct Direction2 {
+    float c = 1, s = 0;
+};
+const std::array<Direction2, kMarkerSegments + 1>& around() {
+    static const auto table = [] {
+        std::array<Direction2, kMarkerSegments + 1> t;
+        for (int k = 0; k <= kMarkerSegments; ++k) {
+            const float a = kFullTurn * float(k) / kMarkerSegments;
+            t[k] = {std::cos(a), std::sin(a)};
+        }
+        return t;
+    }();
+    return table;
+}
+
 void add_disc(std::vector<MeshVertex>& out, const Placement& at, float radius, float height,
               Rgb colour) {
     const Vec3 centre = at.at(0, 0, height);
+    const auto& d = around();
     for (int k = 0; k < kMarkerSegments; ++k) {
-        const float a0 = kFullTurn * float(k) / kMarkerSegments;
-        const float a1 = kFullTurn * float(k + 1) / kMarkerSegments;
         add_flat(out, centre, colour);
-        add_flat(out, at.at(radius * std::cos(a0), radius * std::sin(a0), height), colour);
-        add_flat(out, at.at(radius * std::cos(a1), radius * std::sin(a1), height), colour);
+        add_flat(out, at.at(radius * d[k].c, radius * d[k].s, height), colour);
+        add_flat(out, at.at(radius * d[k + 1].c, radius * d[k + 1].s, height), colour);
     }
 }
 
 void add_ring(std::vector<MeshVertex>& out, const Placement& at, float inner, float outer,
               float height, Rgb colour) {
+    const auto& d = around();
     for (int k = 0; k < kMarkerSegments; ++k) {
-        const float a0 = kFullTurn * float(k) / kMarkerSegments;
-        const float a1 = kFullTurn * float(k + 1) / kMarkerSegments;
-        const float c0 = std::cos(a0), s0 = std::sin(a0), c1 = std::cos(a1), s1 = std::sin(a1);
-        const Vec3 i0 = at.at(inner * c0, inner * s0, height);
-        const Vec3 i1 = at.at(inner * c1, inner * s1, height);
-        const Vec3 o0 = at.at(outer * c0, outer * s0, height);
-        const Vec3 o1 = at.at(outer * c1, outer * s1, height);
+        const Vec3 i0 = at.at(inner * d[k].c, inner * d[k].s, height);
+        const Vec3 i1 = at.at(inner * d[k + 1].c, inner * d[k + 1].s, height);
+        const Vec3 o0 = at.at(outer * d[k].c, outer * d[k].s, height);
+        const Vec3 o1 = at.at(outer * d[k + 1].c, outer * d[k + 1].s, height);
         for (const Vec3& p : {i0, o0, o1, i0, o1, i1})
             add_flat(out, p, colour);
     }
