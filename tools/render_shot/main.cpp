@@ -1,16 +1,24 @@
 // coilwend-render-shot: one frame of a level, drawn by the real board
-// renderer, saved as a PNG.
+// renderer, or of the overworld map, drawn by the real overworld renderer,
+// saved as a PNG.
 //
 //   coilwend-render-shot (--level ID | --board FILE [--setting N] [--title T])
 //                        --out FILE [--size WxH] [--moves LETTERS]
 //                        [--progress P | --intro P] [--device keyboard|mouse|controller]
 //   coilwend-render-shot (--level ID | --board FILE) [--size WxH] --cell-pixel X,Y
+//   coilwend-render-shot --overworld map|close --out FILE [--size WxH]
+//                        [--completed N] [--reveal P] [--menu on] [--frames N]
 //
 // The level is played from its start (no snake selected for --device mouse,
 // as in the game) through LETTERS: U, D, L, R, N as coilwend-solve --solution
 // prints them. Without --progress the board is shown at rest; with it, the
 // last move's animation is frozen at P (1 = just begun, 0 = done). --intro P
 // shows the level's opening instead.
+//
+// --overworld shows the whole map or a close view of its first level after N
+// levels were won in catalogue order; --reveal P freezes the last win's
+// reveal at P; the shot is the last of --frames frames (default 240), so the
+// plume has drifted out.
 //
 // --board reads a board picture in the catalogue's format (header line
 // "ground marks items snakes" first) instead of a catalogue level; the title
@@ -23,6 +31,7 @@
 // size (from its top left) on which the centre of board cell (X, Y) of the
 // level appears, as the board camera places it. Tests aim the pointer with it.
 
+#include "overworld_shot.hpp"
 #include "png_writer.hpp"
 #include "shot_scene.hpp"
 
@@ -36,9 +45,11 @@
 #include "main/gl_context_setup.hpp"
 #include "main/sdl_error.hpp"
 #include "main/sdl_handles.hpp"
+#include "overworld/rendering/overworld_renderer.hpp"
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -60,6 +71,7 @@ struct Options {
     int height = 540;
     PromptDevice device = PromptDevice::Keyboard;
     std::optional<Pos> cell_pixel; // print where this cell appears instead of drawing
+    std::optional<render_shot::OverworldRequest> overworld;
 };
 
 int usage() {
@@ -69,7 +81,9 @@ int usage() {
            "                            [--progress P | --intro P]\n"
            "                            [--device keyboard|mouse|controller]\n"
            "       coilwend-render-shot (--level ID | --board FILE) [--size WxH]\n"
-           "                            --cell-pixel X,Y\n";
+           "                            --cell-pixel X,Y\n"
+           "       coilwend-render-shot --overworld map|close --out FILE [--size WxH]\n"
+           "                            [--completed N] [--reveal P] [--menu on] [--frames N]\n";
     return 2;
 }
 
@@ -103,6 +117,11 @@ bool parse_cell(std::string_view text, std::optional<Pos>& cell) {
     return true;
 }
 
+bool parse_count(std::string_view text, int& out) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return error == std::errc() && end == text.data() + text.size() && out >= 0 && out <= 100000;
+}
+
 bool parse_device(std::string_view text, PromptDevice& device) {
     if (text == "keyboard")
         device = PromptDevice::Keyboard;
@@ -116,6 +135,11 @@ bool parse_device(std::string_view text, PromptDevice& device) {
 }
 
 bool parse(int argc, char** argv, Options& options) {
+    auto overworld = [&]() -> render_shot::OverworldRequest& {
+        if (!options.overworld)
+            options.overworld.emplace();
+        return *options.overworld;
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string_view flag = argv[i];
         if (i + 1 >= argc)
@@ -155,12 +179,32 @@ bool parse(int argc, char** argv, Options& options) {
         } else if (flag == "--device") {
             if (!parse_device(value, options.device))
                 return false;
+        } else if (flag == "--overworld") {
+            if (value != "map" && value != "close")
+                return false;
+            overworld().view = value;
+        } else if (flag == "--completed") {
+            if (!parse_count(value, overworld().completed))
+                return false;
+        } else if (flag == "--frames") {
+            if (!parse_count(value, overworld().frames))
+                return false;
+        } else if (flag == "--reveal") {
+            float p = 0;
+            if (!parse_float(value, p))
+                return false;
+            overworld().reveal = p;
+        } else if (flag == "--menu") {
+            overworld().menu_open = value == "on";
         } else {
             return false;
         }
     }
     if (options.device == PromptDevice::Mouse)
         options.shot.start = StartSelection::None;
+    if (options.overworld)
+        return options.shot.level.empty() && options.shot.board_file.empty() &&
+               !options.out.empty();
     return options.shot.level.empty() != options.shot.board_file.empty() &&
            (!options.out.empty() || options.cell_pixel) &&
            !(options.shot.progress && options.shot.intro);
@@ -216,15 +260,57 @@ std::vector<std::uint8_t> read_back_buffer(int width, int height) {
     return top_down;
 }
 
-int run(const Options& options) {
-    render_shot::ShotScene scene = render_shot::prepare_shot(options.shot);
-    if (!scene.play) {
-        std::cerr << scene.error << '\n';
-        return 1;
+// As the main loop does at the start of every frame.
+void clear_frame() {
+    gl.ClearColor(0, 0, 0, 0);
+    if (gl.ClearDepth != nullptr) // desktop only; GLES clears to depth 1 by default
+        gl.ClearDepth(1.0);
+    gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void draw_level(const Options& options, const LevelPlay& play, int window_width,
+                int window_height) {
+    BoardRenderer renderer = BoardRenderer::create();
+    renderer.set_window_size(static_cast<std::uint32_t>(window_width),
+                             static_cast<std::uint32_t>(window_height));
+    clear_frame();
+    BoardFrame frame;
+    frame.puzzle = &shown_entry(play).puzzle;
+    frame.event = play.events.empty() ? nullptr : &play.events.front();
+    frame.history_length = play.history.size();
+    frame.selection = play.selection;
+    frame.prompts = options.device;
+    renderer.draw(frame);
+}
+
+// Draws the requested number of frames, as the game would on the overworld,
+// so the plume and the cursor have moved on.
+void draw_overworld(const render_shot::OverworldRequest& request, int window_width,
+                    int window_height, int drawable_width, int drawable_height) {
+    render_shot::OverworldScene scene;
+    render_shot::prepare_overworld(request, static_cast<std::uint32_t>(window_width),
+                                   static_cast<std::uint32_t>(window_height),
+                                   static_cast<std::uint32_t>(drawable_width),
+                                   static_cast<std::uint32_t>(drawable_height), scene);
+    OverworldRenderer renderer = OverworldRenderer::create();
+    for (int i = 0; i < std::max(1, request.frames); ++i) {
+        clear_frame();
+        scene.frame.scenery_phase = std::fmod(0.015f * float(i), 1.0f);
+        renderer.draw(scene.frame);
     }
-    const LevelPlay& play = *scene.play;
+}
+
+int run(const Options& options) {
+    render_shot::ShotScene scene;
+    if (!options.overworld) {
+        scene = render_shot::prepare_shot(options.shot);
+        if (!scene.play) {
+            std::cerr << scene.error << '\n';
+            return 1;
+        }
+    }
     if (options.cell_pixel) {
-        const Puzzle& puzzle = play.current();
+        const Puzzle& puzzle = scene.play->current();
         const BoardCamera camera = make_board_camera(static_cast<std::uint32_t>(options.width),
                                                      static_cast<std::uint32_t>(options.height),
                                                      puzzle.width, puzzle.height);
@@ -249,22 +335,11 @@ int run(const Options& options) {
     int window_width = 0, window_height = 0;
     SDL_GetWindowSize(window.get(), &window_width, &window_height);
 
-    BoardRenderer renderer = BoardRenderer::create();
-    renderer.set_window_size(static_cast<std::uint32_t>(window_width),
-                             static_cast<std::uint32_t>(window_height));
-
-    // As the main loop does at the start of every frame.
-    gl.ClearColor(0, 0, 0, 0);
-    if (gl.ClearDepth != nullptr) // desktop only; GLES clears to depth 1 by default
-        gl.ClearDepth(1.0);
-    gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    BoardFrame frame;
-    frame.puzzle = &shown_entry(play).puzzle;
-    frame.event = play.events.empty() ? nullptr : &play.events.front();
-    frame.history_length = play.history.size();
-    frame.selection = play.selection;
-    frame.prompts = options.device;
-    renderer.draw(frame);
+    if (options.overworld)
+        draw_overworld(*options.overworld, window_width, window_height, drawable_width,
+                       drawable_height);
+    else
+        draw_level(options, *scene.play, window_width, window_height);
 
     const GLenum error = gl.GetError();
     if (error != GL_NO_ERROR) {
