@@ -1,81 +1,27 @@
-// Steady frames of the board renderer allocate nothing: this file replaces
-// the global allocation functions with counting ones (for the whole test
-// binary; they count only while a test asks them to) and draws through a GL
-// table whose entries neither record nor allocate.
+// Steady frames of the board renderer allocate nothing: counted with the
+// test binary's counting allocation functions, drawing through a GL table
+// whose entries neither record nor allocate.
 
 #include "board_renderer/board_renderer.hpp"
 #include "board_renderer_fixture.hpp"
 #include "rules_fixtures.hpp"
 
+#include "allocation_counter.hpp"
+
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-std::atomic<bool> counting{false};
-std::atomic<std::size_t> allocations{0};
-
-void* counted_allocation(std::size_t size) {
-    if (counting.load(std::memory_order_relaxed))
-        allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size))
-        return p;
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return counted_allocation(size);
-}
-void* operator new[](std::size_t size) {
-    return counted_allocation(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace coilwend {
 namespace {
 
-// Counts while alive.
-class AllocationCounter {
-  public:
-    AllocationCounter() {
-        allocations = 0;
-        counting = true;
-    }
-    ~AllocationCounter() { counting = false; }
-    std::size_t count() const { return allocations.load(); }
-};
+using testing::AllocationCounter;
 
 // A GL table that answers every call with zero and records nothing, except
 // the two calls the test looks at.
 std::size_t draw_calls = 0;
 std::size_t shadow_viewports = 0;
 
-template <class Function> struct Silent;
-template <class Result, class... Args> struct Silent<Result(APIENTRYP)(Args...)> {
-    static Result APIENTRY call(Args...) { return Result{}; }
-};
-
 GlFunctions silent_gl() {
-    GlFunctions table;
-#define COILWEND_SILENT_ENTRY(ret, name, params) table.name = &Silent<decltype(table.name)>::call;
-    COILWEND_GL_FUNCTIONS(COILWEND_SILENT_ENTRY)
-#undef COILWEND_SILENT_ENTRY
+    GlFunctions table = testing::silent_gl_table();
     table.DrawArrays = [](GLenum, GLint, GLsizei) { ++draw_calls; };
     table.Viewport = [](GLint, GLint, GLsizei width, GLsizei) {
         if (width == shadow_map_size)
