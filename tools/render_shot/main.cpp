@@ -4,12 +4,15 @@
 //   coilwend-render-shot (--level ID | --board FILE [--setting N] [--title T])
 //                        --out FILE [--size WxH] [--moves LETTERS]
 //                        [--progress P | --intro P] [--device keyboard|mouse|controller]
+//   coilwend-render-shot --ui-sample --out FILE [--size WxH]
 //
 // The level is played from its start (no snake selected for --device mouse,
 // as in the game) through LETTERS: U, D, L, R, N as coilwend-solve --solution
 // prints them. Without --progress the board is shown at rest; with it, the
 // last move's animation is frozen at P (1 = just begun, 0 = done). --intro P
 // shows the level's opening instead.
+//
+// --ui-sample draws the user interface's text and icons instead of a level.
 //
 // --board reads a board picture in the catalogue's format (header line
 // "ground marks items snakes" first) instead of a catalogue level; the title
@@ -20,6 +23,7 @@
 
 #include "png_writer.hpp"
 #include "shot_scene.hpp"
+#include "ui_sample.hpp"
 
 #include "board_renderer/board_renderer.hpp"
 #include "game/event_playback.hpp"
@@ -51,6 +55,7 @@ struct Options {
     int width = 960;
     int height = 540;
     PromptDevice device = PromptDevice::Keyboard;
+    bool ui_sample = false;
 };
 
 int usage() {
@@ -58,7 +63,8 @@ int usage() {
         << "usage: coilwend-render-shot (--level ID | --board FILE [--setting N] [--title T])\n"
            "                            --out FILE [--size WxH] [--moves LETTERS]\n"
            "                            [--progress P | --intro P]\n"
-           "                            [--device keyboard|mouse|controller]\n";
+           "                            [--device keyboard|mouse|controller]\n"
+           "       coilwend-render-shot --ui-sample --out FILE [--size WxH]\n";
     return 2;
 }
 
@@ -93,6 +99,10 @@ bool parse_device(std::string_view text, PromptDevice& device) {
 bool parse(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view flag = argv[i];
+        if (flag == "--ui-sample") {
+            options.ui_sample = true;
+            continue;
+        }
         if (i + 1 >= argc)
             return false;
         const std::string_view value = argv[++i];
@@ -131,6 +141,9 @@ bool parse(int argc, char** argv, Options& options) {
             return false;
         }
     }
+    if (options.ui_sample)
+        return options.shot.level.empty() && options.shot.board_file.empty() &&
+               !options.out.empty();
     if (options.device == PromptDevice::Mouse)
         options.shot.start = StartSelection::None;
     return options.shot.level.empty() != options.shot.board_file.empty() && !options.out.empty() &&
@@ -187,30 +200,10 @@ std::vector<std::uint8_t> read_back_buffer(int width, int height) {
     return top_down;
 }
 
-int run(const Options& options) {
-    render_shot::ShotScene scene = render_shot::prepare_shot(options.shot);
-    if (!scene.play) {
-        std::cerr << scene.error << '\n';
-        return 1;
-    }
-    const LevelPlay& play = *scene.play;
-
-    if (SDL_Init(SDL_INIT_VIDEO) != 0)
-        fatal_sdl("Couldn't get video subsystem");
-    const SdlLibrary sdl;
-    request_initial_gl_attributes();
-    const WindowHandle window = open_hidden_window(options.width, options.height);
-    const GlContextHandle context = create_gl_context(window.get(), GlDiagnostics::Quiet);
-    apply_fixed_gl_state();
-    read_system_framebuffer();
-
-    int drawable_width = 0, drawable_height = 0;
-    SDL_GL_GetDrawableSize(window.get(), &drawable_width, &drawable_height);
-    set_drawable_size(static_cast<std::uint32_t>(drawable_width),
-                      static_cast<std::uint32_t>(drawable_height));
+// One frame of the level, drawn as the main loop draws it.
+void draw_level(const LevelPlay& play, const Options& options, SDL_Window* window) {
     int window_width = 0, window_height = 0;
-    SDL_GetWindowSize(window.get(), &window_width, &window_height);
-
+    SDL_GetWindowSize(window, &window_width, &window_height);
     BoardRenderer renderer = BoardRenderer::create();
     renderer.set_window_size(static_cast<std::uint32_t>(window_width),
                              static_cast<std::uint32_t>(window_height));
@@ -226,6 +219,36 @@ int run(const Options& options) {
     frame.selection = play.selection;
     frame.prompts = options.device;
     renderer.draw(frame);
+}
+
+int run(const Options& options) {
+    render_shot::ShotScene scene;
+    if (!options.ui_sample) {
+        scene = render_shot::prepare_shot(options.shot);
+        if (!scene.play) {
+            std::cerr << scene.error << '\n';
+            return 1;
+        }
+    }
+
+    if (SDL_Init(SDL_INIT_VIDEO) != 0)
+        fatal_sdl("Couldn't get video subsystem");
+    const SdlLibrary sdl;
+    request_initial_gl_attributes();
+    const WindowHandle window = open_hidden_window(options.width, options.height);
+    const GlContextHandle context = create_gl_context(window.get(), GlDiagnostics::Quiet);
+    apply_fixed_gl_state();
+    read_system_framebuffer();
+
+    int drawable_width = 0, drawable_height = 0;
+    SDL_GL_GetDrawableSize(window.get(), &drawable_width, &drawable_height);
+    set_drawable_size(static_cast<std::uint32_t>(drawable_width),
+                      static_cast<std::uint32_t>(drawable_height));
+    if (options.ui_sample)
+        render_shot::draw_ui_sample(static_cast<std::uint32_t>(drawable_width),
+                                    static_cast<std::uint32_t>(drawable_height));
+    else
+        draw_level(*scene.play, options, window.get());
 
     const GLenum error = gl.GetError();
     if (error != GL_NO_ERROR) {
