@@ -51,6 +51,7 @@ namespace coilwend {
     GL_FUNCTION(void, GenFramebuffers, (GLsizei n, GLuint * framebuffers))                          \
     GL_FUNCTION(void, GenTextures, (GLsizei n, GLuint * textures))                                  \
     GL_FUNCTION(void, GenVertexArrays, (GLsizei n, GLuint * arrays))                                \
+    GL_FUNCTION(void, GenerateMipmap, (GLenum target))                                              \
     GL_FUNCTION(GLint, GetAttribLocation, (GLuint program, const GLchar* name))                     \
     GL_FUNCTION(GLenum, GetError, (void))                                                           \
     GL_FUNCTION(void, GetIntegerv, (GLenum pname, GLint * data))                                    \

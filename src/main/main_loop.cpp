@@ -10,6 +10,7 @@
 #include "main/overworld_input.hpp"
 #include "main/screen_sizes.hpp"
 #include "main/sdl_input.hpp"
+#include "ui/ui_renderer.hpp"
 
 #include <SDL_mixer.h>
 
@@ -31,12 +32,17 @@ struct LoopState {
     ScreenSizes sizes;
     StickPush stick;        // level play
     MapStickPush map_stick; // the overworld
+    UiContext* ui = nullptr;
 };
 
 void refresh_sizes(LoopState& loop, SDL_Window* window, Game& game) {
     loop.sizes = read_screen_sizes(window);
     game.set_screen({loop.sizes.window_width, loop.sizes.window_height, loop.sizes.drawable_width,
                      loop.sizes.drawable_height});
+    if (loop.ui != nullptr) {
+        loop.ui->window_size = {loop.sizes.window_width, loop.sizes.window_height};
+        loop.ui->drawable_size = {loop.sizes.drawable_width, loop.sizes.drawable_height};
+    }
 }
 
 void handle_window_event(LoopState& loop, SDL_Window* window, Game& game,
@@ -209,6 +215,10 @@ void pace(LoopState& loop) {
 void run_main_loop(SDL_Window* window, EventPump& pump, Game& game) {
     LoopState loop;
     refresh_sizes(loop, window, game);
+    const std::unique_ptr<UserInterface> ui =
+        create_user_interface({loop.sizes.window_width, loop.sizes.window_height},
+                              {loop.sizes.drawable_width, loop.sizes.drawable_height});
+    loop.ui = &ui->context;
     SDL_Event event;
     while (loop.running) {
         SDL_GetMouseState(&loop.mouse_x, &loop.mouse_y);
@@ -219,6 +229,7 @@ void run_main_loop(SDL_Window* window, EventPump& pump, Game& game) {
         clear_frame();
         if (loop.running && !loop.paused) {
             game.step();
+            ui->renderer.end_of_frame(ui->context, loop.left_button_down);
             SDL_GL_SwapWindow(window);
         }
         pace(loop);

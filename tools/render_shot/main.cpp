@@ -8,6 +8,7 @@
 //   coilwend-render-shot (--level ID | --board FILE) [--size WxH] --cell-pixel X,Y
 //   coilwend-render-shot --overworld map|close --out FILE [--size WxH]
 //                        [--completed N] [--reveal P] [--menu on] [--frames N]
+//   coilwend-render-shot --ui-sample --out FILE [--size WxH]
 //
 // The level is played from its start (no snake selected for --device mouse,
 // as in the game) through LETTERS: U, D, L, R, N as coilwend-solve --solution
@@ -19,6 +20,8 @@
 // levels were won in catalogue order; --reveal P freezes the last win's
 // reveal at P; the shot is the last of --frames frames (default 240), so the
 // plume has drifted out.
+//
+// --ui-sample draws the user interface's text and icons instead of a level.
 //
 // --board reads a board picture in the catalogue's format (header line
 // "ground marks items snakes" first) instead of a catalogue level; the title
@@ -34,6 +37,7 @@
 #include "overworld_shot.hpp"
 #include "png_writer.hpp"
 #include "shot_scene.hpp"
+#include "ui_sample.hpp"
 
 #include "board_renderer/board_renderer.hpp"
 #include "game/board_camera.hpp"
@@ -72,6 +76,7 @@ struct Options {
     PromptDevice device = PromptDevice::Keyboard;
     std::optional<Pos> cell_pixel; // print where this cell appears instead of drawing
     std::optional<render_shot::OverworldRequest> overworld;
+    bool ui_sample = false;
 };
 
 int usage() {
@@ -83,7 +88,9 @@ int usage() {
            "       coilwend-render-shot (--level ID | --board FILE) [--size WxH]\n"
            "                            --cell-pixel X,Y\n"
            "       coilwend-render-shot --overworld map|close --out FILE [--size WxH]\n"
-           "                            [--completed N] [--reveal P] [--menu on] [--frames N]\n";
+           "                            [--completed N] [--reveal P] [--menu on] [--frames N]\n"
+
+           "       coilwend-render-shot --ui-sample --out FILE [--size WxH]\n";
     return 2;
 }
 
@@ -142,6 +149,10 @@ bool parse(int argc, char** argv, Options& options) {
     };
     for (int i = 1; i < argc; ++i) {
         const std::string_view flag = argv[i];
+        if (flag == "--ui-sample") {
+            options.ui_sample = true;
+            continue;
+        }
         if (i + 1 >= argc)
             return false;
         const std::string_view value = argv[++i];
@@ -200,6 +211,9 @@ bool parse(int argc, char** argv, Options& options) {
             return false;
         }
     }
+    if (options.ui_sample)
+        return options.shot.level.empty() && options.shot.board_file.empty() &&
+               !options.out.empty();
     if (options.device == PromptDevice::Mouse)
         options.shot.start = StartSelection::None;
     if (options.overworld)
@@ -302,7 +316,7 @@ void draw_overworld(const render_shot::OverworldRequest& request, int window_wid
 
 int run(const Options& options) {
     render_shot::ShotScene scene;
-    if (!options.overworld) {
+    if (!options.overworld && !options.ui_sample) {
         scene = render_shot::prepare_shot(options.shot);
         if (!scene.play) {
             std::cerr << scene.error << '\n';
@@ -335,7 +349,10 @@ int run(const Options& options) {
     int window_width = 0, window_height = 0;
     SDL_GetWindowSize(window.get(), &window_width, &window_height);
 
-    if (options.overworld)
+    if (options.ui_sample)
+        render_shot::draw_ui_sample(static_cast<std::uint32_t>(drawable_width),
+                                    static_cast<std::uint32_t>(drawable_height));
+    else if (options.overworld)
         draw_overworld(*options.overworld, window_width, window_height, drawable_width,
                        drawable_height);
     else

@@ -1,0 +1,70 @@
+#pragma once
+// One frame of text without GL: lays every queued item out, fits it to the
+// drawable, makes its glyphs resident (growing the cache when they do not fit)
+// and builds the mesh. The texture it writes to is an interface, so the GL
+// texture and a test's byte array serve alike.
+
+#include "ui/glyph_cache.hpp"
+#include "ui/text_layout.hpp"
+#include "ui/text_queue.hpp"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace coilwend {
+
+// A text mesh vertex: pixels from the top-left corner, texture coordinate, colour.
+struct GlyphVertex {
+    float x, y;
+    float u, v;
+    float r, g, b, a;
+};
+static_assert(sizeof(GlyphVertex) == 32);
+
+// The single-channel texture behind the glyph cache.
+class GlyphTexture {
+  public:
+    virtual ~GlyphTexture() = default;
+    // Re-specifies the texture as side × side zeros.
+    virtual void resize(std::uint32_t side) = 0;
+    virtual void write(const TexelRect& rect, std::span<const std::uint8_t> coverage) = 0;
+};
+
+inline constexpr std::uint32_t kFirstCacheSide = 512;
+inline constexpr float kFirstCacheTolerance = 1.0f;
+inline constexpr float kGrownCacheTolerance = 0.1f;
+
+class TextFrame {
+  public:
+    explicit TextFrame(const Font& font);
+
+    // `dimmed_text` is the hash of a held text button's caption, if any: items
+    // with that text are drawn darker. Logs each growth of the cache.
+    std::span<const GlyphVertex> build(const TextQueue& queue, std::uint32_t drawable_width,
+                                       std::optional<std::uint64_t> dimmed_text,
+                                       GlyphTexture& texture);
+
+    const GlyphCache& cache() const { return cache_; }
+
+  private:
+    struct Placement {
+        std::size_t first = 0, count = 0; // into glyphs_
+        int offset = 0;                   // added to every quad's x
+        Rgba colour;
+        bool shadow = false;
+    };
+    void lay_out(const TextQueue& queue, std::uint32_t drawable_width,
+                 std::optional<std::uint64_t> dimmed_text);
+    void cache_glyphs(GlyphTexture& texture);
+    void build_mesh();
+
+    const Font* font_;
+    GlyphCache cache_;
+    std::vector<PlacedGlyph> glyphs_;
+    std::vector<Placement> placements_;
+    std::vector<GlyphVertex> mesh_;
+};
+
+} // namespace coilwend

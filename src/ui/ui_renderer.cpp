@@ -1,0 +1,152 @@
+#include "ui/ui_renderer.hpp"
+
+#include "game/log.hpp"
+#include "graphics/shader_build.hpp"
+#include "ui/quad.hpp"
+
+namespace coilwend {
+namespace {
+
+constexpr QuadColour kPanelColour{0, 0, 0, 0.8f};
+
+void set_pixel_space(GLuint program, DrawableSize drawable) {
+    gl.Uniform1f(uniform_location(program, "width"), static_cast<float>(drawable.width));
+    gl.Uniform1f(uniform_location(program, "height"), static_cast<float>(drawable.height));
+}
+
+void linear_clamped(GLint min_filter) {
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, min_filter);
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+
+} // namespace
+
+GlGlyphTexture::GlGlyphTexture(std::uint32_t side) {
+    gl.GenTextures(1, &name_);
+    gl.BindTexture(GL_TEXTURE_2D, name_);
+    resize(side);
+    linear_clamped(GL_LINEAR);
+    gl.BindTexture(GL_TEXTURE_2D, 0);
+}
+
+void GlGlyphTexture::resize(std::uint32_t side) {
+    // Explicit zeros: glyphs sample their padding, which must be empty.
+    const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(side) * side, 0);
+    const auto s = static_cast<GLsizei>(side);
+    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_R8, s, s, 0, GL_RED, GL_UNSIGNED_BYTE, zeros.data());
+}
+
+void GlGlyphTexture::write(const TexelRect& rect, std::span<const std::uint8_t> coverage) {
+    gl.TexSubImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(rect.x), static_cast<GLint>(rect.y),
+                     static_cast<GLsizei>(rect.width), static_cast<GLsizei>(rect.height), GL_RED,
+                     GL_UNSIGNED_BYTE, coverage.data());
+}
+
+TextRenderer::TextRenderer(const Font& font, GLuint glyph_program)
+    : program_(glyph_program), texture_(kFirstCacheSide), frame_(font),
+      buffer_(VertexBuffer<GlyphVertex>::create(glyph_program)) {}
+
+void TextRenderer::draw_text_queue(TextQueue& queue, DrawableSize drawable,
+                                   std::optional<std::uint64_t> dimmed_text) {
+    gl.BindTexture(GL_TEXTURE_2D, texture_.name());
+    gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    const std::span<const GlyphVertex> mesh =
+        frame_.build(queue, drawable.width, dimmed_text, texture_);
+    buffer_.upload(mesh);
+    if (!mesh.empty()) {
+        gl.UseProgram(program_);
+        set_pixel_space(program_, drawable);
+        buffer_.draw();
+    }
+    gl.BindTexture(GL_TEXTURE_2D, 0);
+    queue.clear();
+}
+
+GLuint upload_icon_atlas(const IconAtlas& atlas) {
+    GLuint texture = 0;
+    gl.GenTextures(1, &texture);
+    gl.BindTexture(GL_TEXTURE_2D, texture);
+    const auto side = static_cast<GLsizei>(kAtlasSide);
+    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, side, side, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                  atlas.pixels.data());
+    gl.GenerateMipmap(GL_TEXTURE_2D);
+    linear_clamped(GL_LINEAR_MIPMAP_LINEAR);
+    gl.BindTexture(GL_TEXTURE_2D, 0);
+    return texture;
+}
+
+UiRenderer::UiRenderer(const Font& font, std::span<const RgbaImage> icons)
+    : programs_(build_ui_programs()), text_(font, programs_.glyph),
+      icon_buffer_(VertexBuffer<IconVertex>::create(programs_.textured)),
+      panel_buffer_(VertexBuffer<PanelVertex>::create(programs_.flat)) {
+    const IconAtlas atlas = build_icon_atlas(icons);
+    atlas_ = upload_icon_atlas(atlas);
+    icon_uv_ = atlas.uv;
+}
+
+void UiRenderer::draw_icons(UiContext& context, DrawableSize drawable) {
+    build_icon_mesh(context.icon_queue, icon_uv_, context, icon_mesh_);
+    icon_buffer_.upload(icon_mesh_);
+    if (icon_mesh_.empty())
+        return;
+    gl.UseProgram(programs_.textured);
+    set_pixel_space(programs_.textured, drawable);
+    gl.BindTexture(GL_TEXTURE_2D, atlas_);
+    // The atlas holds premultiplied colour.
+    gl.BlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    icon_buffer_.draw();
+    gl.BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl.BindTexture(GL_TEXTURE_2D, 0);
+}
+
+void UiRenderer::end_of_frame(UiContext& context, bool left_button_down) {
+    const DrawableSize drawable = drawable_size();
+    gl.Disable(GL_DEPTH_TEST);
+    gl.DepthMask(GL_FALSE);
+    text_.draw_text_queue(context.text_queue, drawable, context.dimmed_text());
+    draw_icons(context, drawable);
+    context.text_queue.clear();
+    context.icon_queue.clear();
+    gl.Enable(GL_DEPTH_TEST);
+    gl.DepthMask(GL_TRUE);
+    settle_pointer_state(context, left_button_down);
+}
+
+void UiRenderer::paint(float a, float b) {
+    const auto c = kPanelColour;
+    const std::array<PanelVertex, 6> corners{{
+        {-a, b, c.r, c.g, c.b, c.a},
+        {-a, -b, c.r, c.g, c.b, c.a},
+        {a, -b, c.r, c.g, c.b, c.a},
+        {-a, b, c.r, c.g, c.b, c.a},
+        {a, -b, c.r, c.g, c.b, c.a},
+        {a, b, c.r, c.g, c.b, c.a},
+    }};
+    gl.Disable(GL_DEPTH_TEST);
+    gl.DepthMask(GL_FALSE);
+    gl.UseProgram(programs_.flat);
+    panel_buffer_.upload(corners);
+    panel_buffer_.draw();
+    gl.Enable(GL_DEPTH_TEST);
+    gl.DepthMask(GL_TRUE);
+}
+
+UserInterface::UserInterface(Font loaded_font)
+    : font(std::move(loaded_font)), renderer(font, decode_embedded_icons()) {
+    context.font = &font;
+    context.panels = &renderer;
+}
+
+std::unique_ptr<UserInterface> create_user_interface(UiSize window_size, UiSize drawable_size) {
+    std::optional<Font> font = Font::load(embedded_font_ttf());
+    if (!font)
+        fatal("internal error: the embedded font cannot be read");
+    auto ui = std::make_unique<UserInterface>(std::move(*font));
+    ui->context.window_size = window_size;
+    ui->context.drawable_size = drawable_size;
+    return ui;
+}
+
+} // namespace coilwend

@@ -1,0 +1,132 @@
+#pragma once
+// The GL side of the user interface: the glyph-cache texture and the text
+// mesh, the icon atlas and the icon mesh, the panel quad, and the
+// end-of-frame pass that draws the queues. Created once the GL context is
+// current; its GL objects live for the process.
+//
+// Contents: vertex layouts, TextRenderer (draw_text_queue), UiRenderer (icons,
+// panels, the end-of-frame pass), UserInterface (what the main loop owns).
+
+#include "graphics/gl_context_info.hpp"
+#include "graphics/programs.hpp"
+#include "graphics/vertex_buffer.hpp"
+#include "ui/icon_atlas.hpp"
+#include "ui/text_frame.hpp"
+#include "ui/widgets.hpp"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace coilwend {
+
+// A panel corner in clip space with its colour.
+struct PanelVertex {
+    float x, y;
+    float r, g, b, a;
+};
+static_assert(sizeof(PanelVertex) == 24);
+
+template <> struct VertexLayout<GlyphVertex> {
+    static constexpr GLenum default_usage = GL_STREAM_DRAW;
+    static constexpr std::array<VertexAttribute, 3> attributes{{
+        {"position", 2, GL_FLOAT, GL_FALSE, 0},
+        {"uv", 2, GL_FLOAT, GL_FALSE, 8},
+        {"color", 4, GL_FLOAT, GL_FALSE, 16},
+    }};
+    static constexpr std::size_t enabled_count(ShaderDialect) { return attributes.size(); }
+};
+
+// The icon program reads three colour components; the fourth stays in the record.
+template <> struct VertexLayout<IconVertex> {
+    static constexpr GLenum default_usage = GL_STREAM_DRAW;
+    static constexpr std::array<VertexAttribute, 3> attributes{{
+        {"position", 2, GL_FLOAT, GL_FALSE, 0},
+        {"uv", 2, GL_FLOAT, GL_FALSE, 8},
+        {"color", 3, GL_FLOAT, GL_FALSE, 16},
+    }};
+    static constexpr std::size_t enabled_count(ShaderDialect) { return attributes.size(); }
+};
+
+template <> struct VertexLayout<PanelVertex> {
+    static constexpr GLenum default_usage = GL_STREAM_DRAW;
+    static constexpr std::array<VertexAttribute, 2> attributes{{
+        {"position", 2, GL_FLOAT, GL_FALSE, 0},
+        {"color", 4, GL_FLOAT, GL_FALSE, 8},
+    }};
+    static constexpr std::size_t enabled_count(ShaderDialect) { return attributes.size(); }
+};
+
+// The glyph cache's texture as a GL texture: R8, linear, clamped.
+class GlGlyphTexture final : public GlyphTexture {
+  public:
+    explicit GlGlyphTexture(std::uint32_t side);
+    GLuint name() const { return name_; }
+    void resize(std::uint32_t side) override;
+    void write(const TexelRect& rect, std::span<const std::uint8_t> coverage) override;
+
+  private:
+    GLuint name_ = 0;
+};
+
+class TextRenderer {
+  public:
+    TextRenderer(const Font& font, GLuint glyph_program);
+
+    // Lays out, caches and draws every queued item in one draw call, then
+    // empties the queue. Depth testing is expected off.
+    void draw_text_queue(TextQueue& queue, DrawableSize drawable,
+                         std::optional<std::uint64_t> dimmed_text);
+
+    const TextFrame& frame() const { return frame_; }
+    GLuint texture() const { return texture_.name(); }
+
+  private:
+    GLuint program_;
+    GlGlyphTexture texture_;
+    TextFrame frame_;
+    VertexBuffer<GlyphVertex> buffer_;
+};
+
+class UiRenderer final : public PanelPainter {
+  public:
+    UiRenderer(const Font& font, std::span<const RgbaImage> icons);
+
+    // Text, then icons, both queues emptied, depth back on, then the pointer
+    // state settled from the left button.
+    void end_of_frame(UiContext& context, bool left_button_down);
+    void paint(float a, float b) override;
+
+    TextRenderer& text() { return text_; }
+
+  private:
+    void draw_icons(UiContext& context, DrawableSize drawable);
+
+    UiPrograms programs_;
+    TextRenderer text_;
+    GLuint atlas_ = 0;
+    std::array<TextureRect, kIconCount> icon_uv_{};
+    std::vector<IconVertex> icon_mesh_;
+    VertexBuffer<IconVertex> icon_buffer_;
+    VertexBuffer<PanelVertex> panel_buffer_;
+};
+
+// Uploads the atlas with mipmaps; returns the texture name.
+GLuint upload_icon_atlas(const IconAtlas& atlas);
+
+// Everything the main loop owns for the user interface. The font and the
+// renderer stay where they are built, since the context points at both.
+struct UserInterface {
+    explicit UserInterface(Font loaded_font);
+    UserInterface(const UserInterface&) = delete;
+    UserInterface& operator=(const UserInterface&) = delete;
+
+    Font font;
+    UiContext context;
+    UiRenderer renderer;
+};
+
+// Loads the embedded font and icons and builds the GL side (fatal on broken assets).
+std::unique_ptr<UserInterface> create_user_interface(UiSize window_size, UiSize drawable_size);
+
+} // namespace coilwend

@@ -1,0 +1,248 @@
+// Text: layout, fitting and centring as the player sees them in the mesh,
+// the glyph cache's growth, and the GL side's one upload and one draw a frame.
+
+#include "ui/text_frame.hpp"
+#include "ui/ui_renderer.hpp"
+
+#include "allocation_counter.hpp"
+#include "graphics_fake_gl.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+namespace coilwend {
+namespace {
+
+// The cache texture as bytes, so tests can see what was written where.
+class MemoryTexture final : public GlyphTexture {
+  public:
+    explicit MemoryTexture(std::uint32_t side) { resize(side); }
+    void resize(std::uint32_t side) override {
+        side_ = side;
+        texels_.assign(static_cast<std::size_t>(side) * side, 0);
+        ++resizes;
+    }
+    void write(const TexelRect& rect, std::span<const std::uint8_t> coverage) override {
+        ++writes;
+        for (std::uint32_t y = 0; y < rect.height; ++y)
+            std::copy_n(&coverage[static_cast<std::size_t>(y) * rect.width], rect.width,
+                        &texels_[static_cast<std::size_t>(rect.y + y) * side_ + rect.x]);
+    }
+    // Total coverage under a glyph quad's texture rectangle.
+    unsigned sum(const GlyphVertex& top_left, const GlyphVertex& bottom_right) const {
+        const auto texel = [&](float f) { return static_cast<std::uint32_t>(f * side_ + 0.5f); };
+        unsigned total = 0;
+        for (std::uint32_t y = texel(top_left.v); y < texel(bottom_right.v); ++y)
+            for (std::uint32_t x = texel(top_left.u); x < texel(bottom_right.u); ++x)
+                total += texels_[static_cast<std::size_t>(y) * side_ + x];
+        return total;
+    }
+    std::uint32_t side_ = 0;
+    int resizes = -1; // the constructor's own does not count
+    int writes = 0;
+
+  private:
+    std::vector<std::uint8_t> texels_;
+};
+
+const Font& game_font() {
+    static const Font font = *Font::load(embedded_font_ttf());
+    return font;
+}
+
+struct Extent {
+    float left = 1e9f, right = -1e9f, top = 1e9f, bottom = -1e9f;
+};
+Extent extent(std::span<const GlyphVertex> mesh) {
+    Extent e;
+    for (const GlyphVertex& v : mesh) {
+        e.left = std::min(e.left, v.x);
+        e.right = std::max(e.right, v.x);
+        e.top = std::min(e.top, v.y);
+        e.bottom = std::max(e.bottom, v.y);
+    }
+    return e;
+}
+
+struct TextRig {
+    TextFrame frame{game_font()};
+    MemoryTexture texture{kFirstCacheSide};
+    TextQueue queue;
+    std::vector<GlyphVertex> build(std::uint32_t drawable_width = 800,
+                                   std::optional<std::uint64_t> dimmed = std::nullopt) {
+        const auto mesh = frame.build(queue, drawable_width, dimmed, texture);
+        queue.clear();
+        return {mesh.begin(), mesh.end()};
+    }
+    void label(std::string_view text, std::uint32_t size, int x = 200, int y = 100,
+               TextAlign align = TextAlign::Centred, Rgba colour = {},
+               TextShadow shadow = TextShadow::None) {
+        queue.push(text, size, x, y, colour, shadow, align);
+    }
+};
+
+TEST(UiText, AWideLabelShrinksOnceToNineTenthsOfTheDrawableKeepingItsTop) {
+    TextRig rig;
+    const std::string title = "Humble Beginnings at the Edge of the Map";
+    const int full = text_width(game_font(), title, 100);
+    ASSERT_GT(full, 360);
+    const auto fitted_size = static_cast<std::uint32_t>(100 * 360 / full);
+    rig.label(title, 100, 200, 40);
+    const Extent e = extent(rig.build(400));
+    EXPECT_EQ(static_cast<int>(e.right - e.left), text_width(game_font(), title, fitted_size));
+    EXPECT_LE(e.right - e.left, 360.0f);
+    EXPECT_GE(e.top, 40.0f) << "the top of the box stays";
+    EXPECT_LE(e.bottom, 40.0f + static_cast<float>(fitted_size) + 1.0f);
+    EXPECT_LT(e.bottom, 40.0f + 100.0f * 0.8f) << "drawn at the smaller size";
+}
+
+TEST(UiText, CentringShiftsByHalfTheWidthRoundedTowardZero) {
+    // Find a caption of odd width so the truncation shows.
+    std::uint32_t size = 20;
+    while (text_width(game_font(), "Tête-à-tête", size) % 2 == 0)
+        ++size;
+    const int width = text_width(game_font(), "Tête-à-tête", size);
+    TextRig rig;
+    rig.label("Tête-à-tête", size, 300, 50, TextAlign::Left);
+    const float left_aligned = extent(rig.build()).left;
+    rig.label("Tête-à-tête", size, 300, 50, TextAlign::Centred);
+    const float centred = extent(rig.build()).left;
+    EXPECT_EQ(left_aligned - centred, static_cast<float>(width / 2));
+}
+
+TEST(UiText, BlanksDrawNothingAndShadowsComeFirstAtHalfAlphaTwoPixelsAway) {
+    TextRig rig;
+    rig.label("", 30);
+    rig.label("   ", 30);
+    rig.label("Hi", 30, 200, 100, TextAlign::Centred, {1, 1, 1, 0.6f}, TextShadow::Drop);
+    const auto mesh = rig.build();
+    ASSERT_EQ(mesh.size(), 2u * 2u * 6u) << "two glyphs, each with a shadow";
+    const GlyphVertex& shadow = mesh[0];
+    const GlyphVertex& glyph = mesh[6];
+    EXPECT_EQ(shadow.x, glyph.x + 2);
+    EXPECT_EQ(shadow.y, glyph.y + 2);
+    EXPECT_EQ(shadow.u, glyph.u);
+    EXPECT_FLOAT_EQ(shadow.a, 0.3f);
+    EXPECT_EQ(shadow.r, 0.0f);
+    EXPECT_FLOAT_EQ(glyph.a, 0.6f);
+}
+
+TEST(UiText, HeldCaptionsAreDimmedAndInvisibleTextIsCachedForLater) {
+    TextRig rig;
+    rig.label("Sound", 30, 200, 100, TextAlign::Centred, {1, 0.5f, 1, 1});
+    rig.label("Quit", 30, 200, 200, TextAlign::Centred, {1, 1, 1, 0});
+    const auto mesh = rig.build(800, text_hash("Sound"));
+    EXPECT_FLOAT_EQ(mesh.front().r, 0.7f);
+    EXPECT_FLOAT_EQ(mesh.front().g, 0.35f);
+    EXPECT_FLOAT_EQ(mesh.back().r, 1.0f) << "other text keeps its colour";
+
+    const int writes = rig.texture.writes;
+    rig.label("Quit", 30, 200, 200);
+    rig.build();
+    EXPECT_EQ(rig.texture.writes, writes) << "shown later without rasterising";
+}
+
+// Every glyph quad maps 1:1 onto texels that hold coverage.
+void expect_crisp_and_resident(const MemoryTexture& texture, std::span<const GlyphVertex> mesh) {
+    for (std::size_t i = 0; i + 6 <= mesh.size(); i += 6) {
+        const GlyphVertex& a = mesh[i];     // (x0, y0)
+        const GlyphVertex& b = mesh[i + 2]; // (x1, y1)
+        EXPECT_NEAR((b.u - a.u) * texture.side_, b.x - a.x, 1e-3) << "quad " << i / 6;
+        EXPECT_NEAR((b.v - a.v) * texture.side_, b.y - a.y, 1e-3) << "quad " << i / 6;
+        EXPECT_GT(texture.sum(a, b), 0u) << "quad " << i / 6;
+    }
+}
+
+TEST(UiText, TooManyGlyphsGrowTheCacheOnceAndEarlierTextStaysValid) {
+    TextRig rig;
+    rig.label("Humble Beginnings", 40);
+    rig.build();
+
+    std::string printable;
+    for (char c = '!'; c <= '~'; ++c)
+        printable += c;
+    ::testing::internal::CaptureStdout();
+    for (std::uint32_t size : {40u, 48u, 56u, 64u})
+        rig.label(printable, size, 0, 0, TextAlign::Left);
+    rig.label("Humble Beginnings", 40);
+    const auto crowded = rig.build(100000);
+    const std::string log = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(log, "Growing font cache -> 1024\n");
+    EXPECT_EQ(rig.frame.cache().side(), 1024u);
+    EXPECT_EQ(crowded.size(), (4u * printable.size() + 16u) * 6u) << "everything drawn";
+    expect_crisp_and_resident(rig.texture, crowded);
+
+    const int writes = rig.texture.writes;
+    rig.label("Humble Beginnings", 40);
+    const auto again = rig.build();
+    EXPECT_EQ(rig.texture.writes, writes);
+    EXPECT_EQ(rig.texture.resizes, 1);
+    expect_crisp_and_resident(rig.texture, again);
+}
+
+struct GlRig {
+    fake_gl::Recorder recorder;
+    GlRig() {
+        set_shader_dialect(ShaderDialect::Desktop);
+        recorder.script.uniform_locations = {{"width", 1}, {"height", 2}};
+    }
+};
+
+TEST(UiTextGl, EachFrameUploadsOnceAndDrawsOnceWhateverItHolds) {
+    GlRig rig;
+    TextRenderer renderer(game_font(), 7);
+    TextQueue queue;
+    for (int frame = 0; frame < 3; ++frame) {
+        rig.recorder.calls.clear();
+        queue.push("Controls", 40, 400, 100, {}, TextShadow::Drop, TextAlign::Centred);
+        queue.push("Credits", 30, 400, 200, {}, TextShadow::None, TextAlign::Centred);
+        queue.push("Tête-à-tête", 20, 10, 300, {}, TextShadow::None, TextAlign::Left);
+        renderer.draw_text_queue(queue, {800, 600}, std::nullopt);
+        EXPECT_EQ(rig.recorder.count("DrawArrays"), 1u) << "frame " << frame;
+        EXPECT_EQ(rig.recorder.count("BufferData") + rig.recorder.count("BufferSubData"), 1u);
+        EXPECT_EQ(rig.recorder.count("TexSubImage2D") > 0, frame == 0) << "rasterised once";
+        EXPECT_TRUE(queue.items().empty());
+    }
+    const auto uniforms = rig.recorder.named("Uniform1f"); // the last frame's
+    ASSERT_EQ(uniforms.size(), 2u);
+    EXPECT_EQ(uniforms[0].args, (std::vector<double>{1, 800}));
+    EXPECT_EQ(uniforms[1].args, (std::vector<double>{2, 600}));
+
+    rig.recorder.calls.clear();
+    renderer.draw_text_queue(queue, {800, 600}, std::nullopt);
+    EXPECT_EQ(rig.recorder.count("DrawArrays"), 0u) << "an empty frame draws nothing";
+}
+
+TEST(UiTextGl, SteadyFramesOfQueuedTextAllocateNothing) {
+    const GlFunctions saved = gl;
+    gl = testing::silent_gl();
+    set_shader_dialect(ShaderDialect::Desktop);
+    TextRenderer renderer(game_font(), 7);
+    UiContext context;
+    context.window_size = context.drawable_size = {1280, 720};
+    context.font = &game_font();
+    const UiEvent hover = PointerEvent{PointerEvent::Kind::Move, 640, 300};
+    const auto frame = [&] {
+        text_button(context, &hover, 0.5f, 0.4f, 0.08f, {1, 1, 1}, "Reset all progress");
+        text(context, 0.5f, -0.1f, 0.1f, TextShadow::Drop, TextAlign::Centred, 1.0f,
+             "A level title long enough to leave the small-string buffer");
+        text_button(context, nullptr, 0.5f, 0.4f, 0.08f, {1, 1, 1}, "Reset all progress");
+        renderer.draw_text_queue(context.text_queue, {1280, 720}, context.dimmed_text());
+    };
+    frame();
+    std::size_t counted = 0;
+    {
+        const testing::AllocationCounter counter;
+        for (int i = 0; i < 10; ++i)
+            frame();
+        counted = counter.count();
+    }
+    gl = saved;
+    EXPECT_EQ(counted, 0u);
+}
+
+} // namespace
+} // namespace coilwend
