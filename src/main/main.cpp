@@ -1,11 +1,13 @@
 // The entry point: start-up in a fixed order, the main loop, and shutdown in
 // the reverse order as the owning handles go out of scope.
 
+#include "audio/audio_setup.hpp"
+#include "audio/audio_system.hpp"
+#include "audio/mixer_backend.hpp"
 #include "board_renderer/board_renderer.hpp"
 #include "game/log.hpp"
 #include "graphics/shader_build.hpp"
 #include "levels/catalogue.hpp"
-#include "main/audio_setup.hpp"
 #include "main/command_line.hpp"
 #include "main/controllers.hpp"
 #include "main/event_pump.hpp"
@@ -62,6 +64,8 @@ int run_game(std::span<const char* const> arguments) {
     const WindowHandle window = create_game_window();
     const GlContextHandle context = create_gl_context(window.get(), diagnostics);
     const auto mixer = open_audio();
+    static MixerBackend mixer_backend; // the sound bank keeps its chunks to the end
+    install_audio_backend(mixer_backend);
     load_startup_settings(prefs);
     apply_fixed_gl_state();
     read_system_framebuffer();

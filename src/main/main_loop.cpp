@@ -1,5 +1,7 @@
 #include "main/main_loop.hpp"
 
+#include "audio/audio_system.hpp"
+#include "audio/sound_switch.hpp"
 #include "game/log.hpp"
 #include "graphics/gl_functions.hpp"
 #include "main/input_device.hpp"
@@ -8,9 +10,6 @@
 #include "main/level_pointer.hpp"
 #include "main/screen_sizes.hpp"
 #include "main/sdl_input.hpp"
-#include "main/sound_switch.hpp"
-
-#include <SDL_mixer.h>
 
 #include <algorithm>
 
@@ -44,14 +43,13 @@ void handle_window_event(LoopState& loop, SDL_Window* window, Game& game,
         break;
     case SDL_WINDOWEVENT_MINIMIZED:
         log_line("Paused!");
-        Mix_PauseMusic();
+        audio_backend().pause_music();
         loop.paused = true;
         break;
     case SDL_WINDOWEVENT_RESTORED:
         log_line("Unpaused!");
         loop.paused = false;
-        if (!sound_muted())
-            Mix_ResumeMusic();
+        resume_music_unless_muted(audio_backend());
         break;
     default:
         break;

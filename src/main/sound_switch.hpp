@@ -1,10 +1,4 @@
 #pragma once
-// The player's sound switch, process-wide: true while the sound is off. The
-// settings file stores it; the main loop reads it before resuming music.
+// The sound switch moved to the audio layer; this name stays for its callers.
 
-namespace coilwend {
-
-bool sound_muted();
-void set_sound_muted(bool muted);
-
-} // namespace coilwend
+#include "audio/sound_switch.hpp"

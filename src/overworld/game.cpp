@@ -1,5 +1,6 @@
 #include "overworld/game.hpp"
 
+#include "audio/audio_system.hpp"
 #include "game/event_playback.hpp"
 #include "levels/catalogue.hpp"
 #include "main/input_device.hpp"
@@ -33,6 +34,7 @@ void Game::enter_level() {
     // The board's camera shows the previous level until this one is drawn;
     // the pointer maps to nothing until then.
     play_->camera = nullptr;
+    play_->sounds = &sound_bank();
 }
 
 void Game::leave_level(LevelEnd end) {
