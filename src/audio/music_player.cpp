@@ -5,10 +5,13 @@
 #include <algorithm>
 
 namespace coilwend {
+namespace {
 
 std::size_t music_track(std::uint8_t setting) {
     return std::min<std::size_t>(setting, embedded_music().size() - 1);
 }
+
+} // namespace
 
 MusicPlayer::MusicPlayer(AudioBackend& backend) : backend_(backend) {}
 
@@ -21,8 +24,9 @@ void MusicPlayer::play_music(std::uint8_t setting) {
     }
     playing_ = Track{stream, backend_.load_music(stream), setting};
     backend_.play_music_looping(playing_->music);
-    // Starting music ends a pause; while the sound is off the music must stay
-    // paused, or unmuting would not start it where it stood.
+    // Starting music ends a pause, but while the sound is off the music is
+    // kept paused (a settings file with the sound off is read before the
+    // first track starts), so switching the sound on resumes it.
     if (sound_muted())
         backend_.pause_music();
 }

@@ -41,7 +41,4 @@ class MusicPlayer {
     std::optional<Track> playing_;
 };
 
-// The track number that a level's setting plays.
-std::size_t music_track(std::uint8_t setting);
-
 } // namespace coilwend
