@@ -3,6 +3,9 @@
 // with a level's setting. Behind an interface so the flow runs silent in
 // tests and until the music player exists.
 
+#include "audio/audio_backend.hpp"
+#include "audio/music_player.hpp"
+
 #include <cstdint>
 
 namespace coilwend {
@@ -23,8 +26,15 @@ class NullMusic final : public MusicControl {
     void play_setting(std::uint8_t) override {}
 };
 
-// Volumes of the scene flow: quieter inside a level, full on the map.
-inline constexpr int kLevelMusicVolume = 35;
-inline constexpr int kMapMusicVolume = 127;
+// The music player of the running game behind the flow's interface.
+class PlayerMusic final : public MusicControl {
+  public:
+    explicit PlayerMusic(MusicPlayer& player) : player_(player) {}
+    void set_volume(int volume) override { player_.set_volume(volume); }
+    void play_setting(std::uint8_t setting) override { player_.play_music(setting); }
+
+  private:
+    MusicPlayer& player_;
+};
 
 } // namespace coilwend

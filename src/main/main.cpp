@@ -1,12 +1,14 @@
 // The entry point: start-up in a fixed order, the main loop, and shutdown in
 // the reverse order as the owning handles go out of scope.
 
+#include "audio/audio_setup.hpp"
+#include "audio/audio_system.hpp"
+#include "audio/mixer_backend.hpp"
 #include "board_renderer/board_renderer.hpp"
 #include "game/log.hpp"
 #include "game/preferences_file.hpp"
 #include "graphics/shader_build.hpp"
 #include "levels/catalogue.hpp"
-#include "main/audio_setup.hpp"
 #include "main/command_line.hpp"
 #include "main/controllers.hpp"
 #include "main/event_pump.hpp"
@@ -15,11 +17,15 @@
 #include "main/gl_context_setup.hpp"
 #include "main/main_loop.hpp"
 #include "main/panic_box.hpp"
+#include "main/screen_sizes.hpp"
 #include "main/sdl_error.hpp"
 #include "main/sdl_handles.hpp"
 #include "main/startup_settings.hpp"
 #include "main/version.hpp"
 #include "overworld/game.hpp"
+#include "overworld/rendering/overworld_renderer.hpp"
+#include "ui/scene_words.hpp"
+#include "ui/ui_renderer.hpp"
 
 #include <SDL.h>
 
@@ -63,26 +69,32 @@ int run_game(std::span<const char* const> arguments) {
     const WindowHandle window = create_game_window();
     const GlContextHandle context = create_gl_context(window.get(), diagnostics);
     const auto mixer = open_audio();
+    static MixerBackend mixer_backend; // the sound bank keeps its chunks to the end
+    install_audio_backend(mixer_backend);
     load_startup_settings(prefs);
     apply_fixed_gl_state();
     read_system_framebuffer();
+    const ScreenSizes sizes = read_screen_sizes(window.get());
+    const std::unique_ptr<UserInterface> ui = create_user_interface(
+        {sizes.window_width, sizes.window_height}, {sizes.drawable_width, sizes.drawable_height});
     BoardRenderer board = BoardRenderer::create();
+    OverworldRenderer map = OverworldRenderer::create();
     const OpenControllers controllers = open_game_controllers();
     PreferencesFile save_file(prefs, "save");
-    NullMusic music;
+    PlayerMusic music(music_player());
+    SceneWords words(ui->context);
     GameOutputs outputs;
     outputs.board = &board;
-    // The map renderer and the scene text plug in here once they exist;
-    // until then the map is stepped but not drawn.
-    outputs.map = nullptr;
-    outputs.text = nullptr;
+    outputs.map = &map;
+    outputs.text = &words;
     outputs.music = &music;
+    outputs.sounds = &sound_bank();
     Game game(save_file, outputs);
 
     if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)
         fatal_sdl("Couldn't get timer");
     EventPump pump;
-    run_main_loop(window.get(), pump, game);
+    run_main_loop(window.get(), pump, game, *ui);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "main/main_loop.hpp"
 
+#include "audio/audio_system.hpp"
 #include "audio/sound_switch.hpp"
 #include "game/log.hpp"
 #include "graphics/gl_functions.hpp"
@@ -11,8 +12,6 @@
 #include "main/screen_sizes.hpp"
 #include "main/sdl_input.hpp"
 #include "ui/ui_renderer.hpp"
-
-#include <SDL_mixer.h>
 
 #include <algorithm>
 
@@ -53,14 +52,13 @@ void handle_window_event(LoopState& loop, SDL_Window* window, Game& game,
         break;
     case SDL_WINDOWEVENT_MINIMIZED:
         log_line("Paused!");
-        Mix_PauseMusic();
+        audio_backend().pause_music();
         loop.paused = true;
         break;
     case SDL_WINDOWEVENT_RESTORED:
         log_line("Unpaused!");
         loop.paused = false;
-        if (!sound_muted())
-            Mix_ResumeMusic();
+        resume_music_unless_muted(audio_backend());
         break;
     default:
         break;
@@ -212,13 +210,10 @@ void pace(LoopState& loop) {
 
 } // namespace
 
-void run_main_loop(SDL_Window* window, EventPump& pump, Game& game) {
+void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterface& ui) {
     LoopState loop;
+    loop.ui = &ui.context;
     refresh_sizes(loop, window, game);
-    const std::unique_ptr<UserInterface> ui =
-        create_user_interface({loop.sizes.window_width, loop.sizes.window_height},
-                              {loop.sizes.drawable_width, loop.sizes.drawable_height});
-    loop.ui = &ui->context;
     SDL_Event event;
     while (loop.running) {
         SDL_GetMouseState(&loop.mouse_x, &loop.mouse_y);
@@ -229,7 +224,7 @@ void run_main_loop(SDL_Window* window, EventPump& pump, Game& game) {
         clear_frame();
         if (loop.running && !loop.paused) {
             game.step();
-            ui->renderer.end_of_frame(ui->context, loop.left_button_down);
+            ui.renderer.end_of_frame(ui.context, loop.left_button_down);
             SDL_GL_SwapWindow(window);
         }
         pace(loop);

@@ -4,11 +4,13 @@
 
 #include "main/event_pump.hpp"
 #include "overworld/game.hpp"
+#include "ui/ui_renderer.hpp"
 
 #include <SDL.h>
 
 namespace coilwend {
 
-void run_main_loop(SDL_Window* window, EventPump& pump, Game& game);
+// The user interface is drawn at the end of every pass, over the scene.
+void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterface& ui);
 
 } // namespace coilwend

@@ -1,8 +1,8 @@
 #pragma once
 // Owning handles for the SDL and mixer objects the shell keeps for the whole
 // run. Their destructors run in reverse order of declaration at the end of
-// run_game, which gives the shutdown order: controllers, mixer, GL context,
-// window, SDL itself.
+// run_game, which gives the shutdown order: controllers, mixer (its session
+// lives in audio/audio_setup.hpp), GL context, window, SDL itself.
 
 #include <SDL.h>
 
@@ -35,15 +35,5 @@ struct ControllerDeleter {
 };
 using ControllerHandle = std::unique_ptr<SDL_GameController, ControllerDeleter>;
 using OpenControllers = std::vector<ControllerHandle>;
-
-// The audio device opened through the mixer; closed, and the mixer's decoders
-// released, at the end.
-class MixerSession {
-  public:
-    MixerSession() = default;
-    MixerSession(const MixerSession&) = delete;
-    MixerSession& operator=(const MixerSession&) = delete;
-    ~MixerSession();
-};
 
 } // namespace coilwend

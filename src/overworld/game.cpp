@@ -225,6 +225,7 @@ void Game::start_level() {
                                          : StartSelection::FirstSnake;
     const std::string_view id = world_.levels[world_.selected].id;
     play_ = coilwend::start_level(find_level(id).puzzle, selection);
+    play_->sounds = out_.sounds;
     update_level_camera();
     log_line("Entered level: " + std::string(id));
 }
@@ -234,7 +235,7 @@ void Game::leave_level(LevelEnd end) {
         return;
     play_.reset();
     level_camera_.reset();
-    set_music_volume(kMapMusicVolume);
+    set_music_volume(kFullVolume);
     transition_ = {TransitionKind::LeavingLevel, -1.0f, end == LevelEnd::Completed, {}};
 }
 

@@ -43,7 +43,8 @@ struct GameOutputs {
     BoardView* board = nullptr;
     OverworldView* map = nullptr;
     MusicControl* music = nullptr; // null: silent
-    SceneText* text = nullptr;     // null until text drawing exists
+    SceneText* text = nullptr;     // null: no words over the map
+    SoundCues* sounds = nullptr;   // where the levels' cues go; null: silent
 };
 
 class Game {

@@ -3,7 +3,7 @@
 #include "game/log.hpp"
 #include "game/text_lines.hpp"
 #include "game/utf8.hpp"
-#include "main/sound_switch.hpp"
+#include "audio/sound_switch.hpp"
 #include "settings/defined_keycodes.hpp"
 
 #include <algorithm>

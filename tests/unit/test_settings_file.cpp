@@ -1,5 +1,5 @@
 #include "main/keymap.hpp"
-#include "main/sound_switch.hpp"
+#include "audio/sound_switch.hpp"
 #include "memory_stored_file.hpp"
 #include "settings/defined_keycodes.hpp"
 #include "settings/settings_file.hpp"

@@ -1,11 +1,10 @@
-#include "main/audio_setup.hpp"
+#include "audio/audio_setup.hpp"
 
+#include "audio/mixer_error.hpp"
 #include "game/log.hpp"
-#include "main/sdl_error.hpp"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
-
-#include <string>
 
 namespace coilwend {
 
@@ -16,7 +15,7 @@ MixerSession::~MixerSession() {
 
 std::unique_ptr<MixerSession> open_audio() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        fatal_sdl("Couldn't get audio subsystem");
+        fatal_mixer("Couldn't get audio subsystem");
     constexpr int kWanted = MIX_INIT_OGG;
     const int initialised = Mix_Init(kWanted);
     if ((initialised & kWanted) != kWanted) {
@@ -25,7 +24,7 @@ std::unique_ptr<MixerSession> open_audio() {
         log_line(SDL_GetError(), LogLevel::Error);
     }
     if (Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 1024) != 0)
-        fatal_sdl("Couldn't open audio");
+        fatal_mixer("Couldn't open audio");
     return std::make_unique<MixerSession>();
 }
 

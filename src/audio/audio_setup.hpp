@@ -1,11 +1,19 @@
 #pragma once
 // The audio device, opened through the mixer.
 
-#include "main/sdl_handles.hpp"
-
 #include <memory>
 
 namespace coilwend {
+
+// The audio device opened through the mixer; closed, and the mixer's decoders
+// released, at the end.
+class MixerSession {
+  public:
+    MixerSession() = default;
+    MixerSession(const MixerSession&) = delete;
+    MixerSession& operator=(const MixerSession&) = delete;
+    ~MixerSession();
+};
 
 // Starts SDL audio and the mixer (22050 Hz, 16-bit stereo). A mixer without
 // Ogg Vorbis support is logged and tolerated; everything else is fatal.

@@ -1,0 +1,38 @@
+#include "ui/scene_words.hpp"
+
+#include "ui/widgets.hpp"
+
+#include <algorithm>
+
+namespace coilwend {
+namespace {
+
+// The game's name is one word; its line is a third of the title block, and
+// the block, 0.6 of the window's height, is centred.
+constexpr std::string_view kGameTitle = "Coilwend";
+constexpr float kTitleBlockHeight = 0.6f;
+constexpr float kFadeLength = 0.5f;
+
+} // namespace
+
+float game_title_alpha(float progress) {
+    if (progress < 1.0f || progress > 5.0f)
+        return 0.0f;
+    const float in = (progress - 1.0f) / kFadeLength;
+    const float out = (5.0f - progress) / kFadeLength;
+    return std::clamp(std::min(in, out), 0.0f, 1.0f);
+}
+
+void SceneWords::queue_level_title(std::string_view title) {
+    text(context_, 0.5f, -0.1f, 0.1f, TextShadow::Drop, TextAlign::Centred, 1.0f, title);
+}
+
+void SceneWords::queue_game_title(float progress) {
+    const float alpha = game_title_alpha(progress);
+    if (alpha <= 0.0f)
+        return;
+    text(context_, 0.5f, 0.5f, kTitleBlockHeight / 3.0f, TextShadow::Drop, TextAlign::Centred,
+         alpha, kGameTitle);
+}
+
+} // namespace coilwend
