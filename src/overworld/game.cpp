@@ -33,6 +33,10 @@ constexpr float kTitleStartZoom = 0.01f;
 constexpr float kTitleWordsFrom = 1.0f, kTitleWordsUntil = 5.0f;
 constexpr float kTitleGlideFrom = 5.0f, kTitleGlideLength = 3.0f, kTitleGlideDone = 7.975f;
 constexpr Vec3 kMapMiddle{94.5f, 104.5f, 0.0f};
+// The glide ends halfway between the whole map and the closest view, six
+// cells across: close enough to read the first levels, wide enough to show
+// that the map goes on.
+constexpr float kTitleEndZoom = 4.0f / 6.0f;
 
 // While entering or leaving, the map view closes in on the selected entry
 // by up to this factor.
@@ -344,14 +348,14 @@ void Game::update_overworld() {
 
 // The title's camera follows its progress: the map grows from a speck in the
 // middle of the screen to the whole map while the words show, then glides
-// with an ease-out into the closest view of the corner where the first level
-// lies. The view limits are off meanwhile.
+// with an ease-out toward the closest view, into the corner where the first
+// level lies. The view limits are off meanwhile.
 void Game::advance_title_camera() {
     const float p = transition_.progress;
     MapCamera& camera = world_.camera;
     const float aspect = screen_.aspect();
-    const Vec3 corner{100.5f - visible_width(kClosestZoom) / 2,
-                      98.5f + visible_height(kClosestZoom, aspect) / 2, 0.0f};
+    const Vec3 corner{100.5f - visible_width(kTitleEndZoom) / 2,
+                      98.5f + visible_height(kTitleEndZoom, aspect) / 2, 0.0f};
     if (p < kTitleGlideFrom) {
         camera.position = camera.target = kMapMiddle;
         camera.zoom = zoom_between(kTitleStartZoom, kWholeMapZoom, ease_out(p / kTitleGlideFrom));
@@ -362,7 +366,7 @@ void Game::advance_title_camera() {
         t = 1.0f;
     const float s = ease_out(std::min(t, 1.0f));
     camera.position = camera.target = lerp(kMapMiddle, corner, s);
-    camera.zoom = zoom_between(kWholeMapZoom, kClosestZoom, s);
+    camera.zoom = zoom_between(kWholeMapZoom, kTitleEndZoom, s);
 }
 
 void Game::draw() {

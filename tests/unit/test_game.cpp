@@ -160,11 +160,12 @@ TEST_F(GameTest, GivenNoSave_ThenTheTitlePlaysForAbout400PassesAndTheMapFollows)
     rig.game.step();
     EXPECT_EQ(rig.text.lines.back(), "Humble Beginnings");
     EXPECT_FALSE(rig.map.frames.back().title.has_value());
-    // The glide ends in the closest view of the first level's corner.
+    // The glide ends six cells across in the first level's corner, the
+    // first level in view.
     const MapCamera& camera = rig.game.overworld().camera;
-    EXPECT_FLOAT_EQ(camera.zoom, kClosestZoom);
-    EXPECT_FLOAT_EQ(camera.position.x, 99.0f);
-    EXPECT_NEAR(camera.position.y, 100.0f, 0.7f);
+    EXPECT_FLOAT_EQ(camera.zoom, 4.0f / 6.0f);
+    EXPECT_FLOAT_EQ(camera.position.x, 97.5f);
+    EXPECT_NEAR(camera.position.y, 100.0f, 1.5f);
 }
 
 TEST_F(GameTest, GivenASave_WhenEnteredAndLeftWithEscape_ThenNothingIsSavedOrRevealed) {
