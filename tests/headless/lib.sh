@@ -168,6 +168,22 @@ changed_and_settled() {
     settled "$2"
 }
 
+# solution_keys <letters>: a solution as coilwend-solve prints it (U, D, L, R,
+# and N for the next snake) turned into key names, in the array `keys`.
+solution_keys() {
+    keys=()
+    local i
+    for ((i = 0; i < ${#1}; ++i)); do
+        case "${1:i:1}" in
+        U) keys+=(Up) ;;
+        D) keys+=(Down) ;;
+        L) keys+=(Left) ;;
+        R) keys+=(Right) ;;
+        N) keys+=(Tab) ;;
+        esac
+    done
+}
+
 press() { timeout 30 xdotool key --window "$window" "$@"; }
 
 # coilwend-render-shot from the game's build: the board renderer's own

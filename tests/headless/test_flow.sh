@@ -25,16 +25,7 @@ echo "ok: the title took input after $((SECONDS - started))s"
 
 # The stored solution as keys: N selects the next snake.
 solution="$("$SOLVE" --solution 38.rs)"
-keys=()
-for ((i = 0; i < ${#solution}; ++i)); do
-    case "${solution:i:1}" in
-    U) keys+=(Up) ;;
-    D) keys+=(Down) ;;
-    L) keys+=(Left) ;;
-    R) keys+=(Right) ;;
-    N) keys+=(Tab) ;;
-    esac
-done
+solution_keys "$solution"
 timeout 60 xdotool key --window "$window" --delay 60 "${keys[@]}"
 wait_for 90 "the overworld after the solution" map_ready
 

@@ -100,16 +100,7 @@ matches game_second "$WORK/game_second.png" "$WORK/expected_second.png"
 solution="$("$SOLVE" --solution "${LEVELS[1]}")"
 changes="${solution%%[UDLR]*}" # snake changes before the first move
 first_move="${solution:0:$((${#changes} + 1))}"
-keys=()
-for ((i = 0; i < ${#first_move}; ++i)); do
-    case "${first_move:i:1}" in
-    U) keys+=(Up) ;;
-    D) keys+=(Down) ;;
-    L) keys+=(Left) ;;
-    R) keys+=(Right) ;;
-    N) keys+=(Tab) ;;
-    esac
-done
+solution_keys "$first_move"
 press "${keys[@]}"
 settled "$WORK/game_second_moved.png"
 expected "$WORK/expected_second_moved.png" --level "${LEVELS[1]}" --moves "$first_move"
