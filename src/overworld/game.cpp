@@ -33,10 +33,6 @@ constexpr float kTitleStartZoom = 0.01f;
 constexpr float kTitleWordsFrom = 1.0f, kTitleWordsUntil = 5.0f;
 constexpr float kTitleGlideFrom = 5.0f, kTitleGlideLength = 3.0f, kTitleGlideDone = 7.975f;
 constexpr Vec3 kMapMiddle{94.5f, 104.5f, 0.0f};
-// The glide ends halfway between the whole map and the closest view, six
-// cells across: close enough to read the first levels, wide enough to show
-// that the map goes on.
-constexpr float kTitleEndZoom = 4.0f / 6.0f;
 
 // While entering or leaving, the map view closes in on the selected entry
 // by up to this factor.
@@ -91,10 +87,16 @@ Game::Game(StoredFile& save, const GameOutputs& outputs)
 }
 
 void Game::set_screen(const MapScreen& screen) {
+    // The view was limited for a square screen while the real one was not
+    // known; the first real size puts it back on the selection.
+    const bool first_size = screen_.drawable_height == 0;
     screen_ = screen;
     if (out_.board != nullptr)
         out_.board->set_window_size(screen.window_width, screen.window_height);
     update_level_camera();
+    if (first_size)
+        world_.camera.position = world_.camera.target =
+            entry_centre(world_.levels[world_.selected]);
     if (transition_.kind != TransitionKind::Title)
         apply_view_limits(world_.camera, screen_.aspect());
 }
@@ -354,8 +356,8 @@ void Game::advance_title_camera() {
     const float p = transition_.progress;
     MapCamera& camera = world_.camera;
     const float aspect = screen_.aspect();
-    const Vec3 corner{100.5f - visible_width(kTitleEndZoom) / 2,
-                      98.5f + visible_height(kTitleEndZoom, aspect) / 2, 0.0f};
+    const Vec3 corner{100.5f - visible_width(kStartZoom) / 2,
+                      98.5f + visible_height(kStartZoom, aspect) / 2, 0.0f};
     if (p < kTitleGlideFrom) {
         camera.position = camera.target = kMapMiddle;
         camera.zoom = zoom_between(kTitleStartZoom, kWholeMapZoom, ease_out(p / kTitleGlideFrom));
@@ -366,7 +368,7 @@ void Game::advance_title_camera() {
         t = 1.0f;
     const float s = ease_out(std::min(t, 1.0f));
     camera.position = camera.target = lerp(kMapMiddle, corner, s);
-    camera.zoom = zoom_between(kWholeMapZoom, kTitleEndZoom, s);
+    camera.zoom = zoom_between(kWholeMapZoom, kStartZoom, s);
 }
 
 void Game::draw() {

@@ -51,5 +51,9 @@ void zoom_about(MapCamera& camera, const MapScreen& screen, float factor, float 
 // The zoom that shows the whole map (12 cells across) and the closest one (3).
 inline constexpr float kWholeMapZoom = 4.0f / 12.0f;
 inline constexpr float kClosestZoom = 4.0f / 3.0f;
+// Where the map starts and the title glide ends: six cells across, close
+// enough to read the levels near the selection, wide enough to show that the
+// map goes on.
+inline constexpr float kStartZoom = 4.0f / 6.0f;
 
 } // namespace coilwend

@@ -74,7 +74,7 @@ Overworld make_overworld(std::vector<OverworldEntry> levels, std::size_t selecte
     world.levels = std::move(levels);
     world.selected = selected;
     world.camera.position = world.camera.target = entry_centre(world.levels[selected]);
-    world.camera.zoom = kClosestZoom;
+    world.camera.zoom = kStartZoom;
     apply_view_limits(world.camera, screen.aspect());
     return world;
 }

@@ -41,14 +41,24 @@ game_running || fail "the game stopped"
 stop_game
 [[ "$GAME_STATUS" == 0 ]] || fail "exit status $GAME_STATUS after SIGTERM, expected 0"
 
-# A restart reads the progress back: no title, so a single Return enters.
+# A restart reads the progress back: no title, so the map takes input at
+# once. A click on the finished first level selects it and a second click
+# enters it; Escape leaves it again without a save.
 start_game
 wait_until_running
 wait_for 30 "the progress file to be read" output_has "Loading: $SAVE_FILE"
+output_has "Overworld ready" || fail "the restart did not start on the map"
 focus_game
-timeout 30 xdotool key --window "$window" Return
-wait_for 90 "the level after one Return (a title would drop it)" level_on_screen
-[[ "$(cat "$SAVE_FILE")" == $'completed:38.rs\nselected:3.rs' ]] || fail "the restart changed the progress file"
+read -r first_x first_y <<<"$("$SHOT" --selected 3.rs --size "$SIZE" --map-cell-pixel 99,100)"
+timeout 30 xdotool mousemove --window "$window" "$first_x" "$first_y" click 1
+sleep 0.5 # two clicks in a row would otherwise be one double click to X
+output_has "Entered level: 38.rs" && fail "the first click entered the level it selected"
+timeout 30 xdotool click 1
+wait_for 90 "the first level after the second click" output_has "Entered level: 38.rs"
+leave_to_map
+[[ "$(cat "$SAVE_FILE")" == $'completed:38.rs\nselected:3.rs' ]] ||
+    fail "selecting, entering or leaving changed the progress file: $(cat "$SAVE_FILE")"
+echo "ok: a click selects, a second click enters, Escape leaves without a save"
 stop_game
 [[ "$GAME_STATUS" == 0 ]] || fail "exit status $GAME_STATUS after SIGTERM, expected 0"
 echo "PASS"

@@ -168,6 +168,16 @@ TEST_F(GameTest, GivenNoSave_ThenTheTitlePlaysForAbout400PassesAndTheMapFollows)
     EXPECT_NEAR(camera.position.y, 100.0f, 1.5f);
 }
 
+TEST_F(GameTest, GivenASave_ThenTheMapStartsOnTheSelectionOnceTheScreenIsKnown) {
+    // Before the first size the view is limited for a square screen; the
+    // real one must not leave it off the selected level.
+    Rig rig("completed:38.rs\ncompleted:3.rs\nselected:57.rs\n");
+    const MapCamera& camera = rig.game.overworld().camera;
+    EXPECT_FLOAT_EQ(camera.position.y, 101.0f) << "57.rs is at (98, 101)";
+    EXPECT_FLOAT_EQ(camera.position.x, 97.5f) << "held inside the view limits";
+    EXPECT_EQ(camera.target, camera.position);
+}
+
 TEST_F(GameTest, GivenASave_WhenEnteredAndLeftWithEscape_ThenNothingIsSavedOrRevealed) {
     Rig rig("completed:38.rs\nselected:3.rs\n");
     EXPECT_FALSE(rig.game.transition_running()) << "not a first start";
@@ -209,7 +219,10 @@ TEST_F(GameTest, GivenAFirstCompletion_ThenItSavesRevealsAutoSelectsAndSavesAgai
     EXPECT_EQ(rig.save.writes[1], completed + "selected:57.rs\n");
     EXPECT_EQ(rig.game.selected(), index_of(rig.game, "57.rs"));
     EXPECT_EQ(rig.game.levels()[1].state, State::Completed);
-    EXPECT_FLOAT_EQ(rig.game.overworld().camera.target.x, 98.0f);
+    // The camera heads for 57.rs at (98, 101), held inside the view limits:
+    // six cells across, x stays at or below 100.5 - 3.
+    EXPECT_FLOAT_EQ(rig.game.overworld().camera.target.x, 97.5f);
+    EXPECT_FLOAT_EQ(rig.game.overworld().camera.target.y, 101.0f);
     // Of the cells around 3.rs at (99, 101) only 57.rs at (98, 101) was hidden.
     std::vector<Pos> revealed;
     int completing = 0;

@@ -85,7 +85,7 @@ TEST(MapSelection, MovesOnlyToSelectableNeighboursAndHoldsRepeatEvery11Passes) {
 
     press_map_move(world, MapMove::Up, PressSource::Button, kScreen);
     EXPECT_EQ(world.selected, 1u);
-    EXPECT_EQ(world.camera.target.x, 99.0f);
+    EXPECT_EQ(world.camera.target.y, 101.0f);
     press_map_move(world, MapMove::Up, PressSource::Button, kScreen);
     EXPECT_EQ(world.selected, 1u) << "a second press of the held direction is ignored";
     release_map_move(world, MapMove::Up);

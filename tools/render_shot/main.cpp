@@ -6,6 +6,7 @@
 //                        --out FILE [--size WxH] [--moves LETTERS]
 //                        [--progress P | --intro P] [--device keyboard|mouse|controller]
 //   coilwend-render-shot (--level ID | --board FILE) [--size WxH] --cell-pixel X,Y
+//   coilwend-render-shot --selected ID [--size WxH] --map-cell-pixel X,Y
 //   coilwend-render-shot --overworld map|close --out FILE [--size WxH]
 //                        [--completed N] [--reveal P] [--menu on] [--frames N]
 //   coilwend-render-shot --ui-sample --out FILE [--size WxH]
@@ -33,6 +34,8 @@
 // --cell-pixel draws nothing: it prints "PX PY", the pixel of a window of that
 // size (from its top left) on which the centre of board cell (X, Y) of the
 // level appears, as the board camera places it. Tests aim the pointer with it.
+// --map-cell-pixel does the same for a cell of the overworld map, with the
+// map's camera where a start with level ID selected places it.
 
 #include "overworld_shot.hpp"
 #include "png_writer.hpp"
@@ -49,6 +52,9 @@
 #include "main/gl_context_setup.hpp"
 #include "main/sdl_error.hpp"
 #include "main/sdl_handles.hpp"
+#include "overworld/catalogue.hpp"
+#include "overworld/map_camera.hpp"
+#include "overworld/overworld.hpp"
 #include "overworld/rendering/overworld_renderer.hpp"
 
 #include <SDL.h>
@@ -74,7 +80,9 @@ struct Options {
     int width = 960;
     int height = 540;
     PromptDevice device = PromptDevice::Keyboard;
-    std::optional<Pos> cell_pixel; // print where this cell appears instead of drawing
+    std::optional<Pos> cell_pixel;     // print where this cell appears instead of drawing
+    std::optional<Pos> map_cell_pixel; // the same on the overworld map
+    std::string selected;              // the map's selected level for map_cell_pixel
     std::optional<render_shot::OverworldRequest> overworld;
     bool ui_sample = false;
 };
@@ -87,6 +95,7 @@ int usage() {
            "                            [--device keyboard|mouse|controller]\n"
            "       coilwend-render-shot (--level ID | --board FILE) [--size WxH]\n"
            "                            --cell-pixel X,Y\n"
+           "       coilwend-render-shot --selected ID [--size WxH] --map-cell-pixel X,Y\n"
            "       coilwend-render-shot --overworld map|close --out FILE [--size WxH]\n"
            "                            [--completed N] [--reveal P] [--menu on] [--frames N]\n"
 
@@ -187,6 +196,11 @@ bool parse(int argc, char** argv, Options& options) {
         } else if (flag == "--cell-pixel") {
             if (!parse_cell(value, options.cell_pixel))
                 return false;
+        } else if (flag == "--map-cell-pixel") {
+            if (!parse_cell(value, options.map_cell_pixel))
+                return false;
+        } else if (flag == "--selected") {
+            options.selected = value;
         } else if (flag == "--device") {
             if (!parse_device(value, options.device))
                 return false;
@@ -211,6 +225,9 @@ bool parse(int argc, char** argv, Options& options) {
             return false;
         }
     }
+    if (options.map_cell_pixel)
+        return !options.selected.empty() && options.shot.level.empty() &&
+               options.shot.board_file.empty();
     if (options.ui_sample)
         return options.shot.level.empty() && options.shot.board_file.empty() &&
                !options.out.empty();
@@ -314,7 +331,35 @@ void draw_overworld(const render_shot::OverworldRequest& request, int window_wid
     }
 }
 
+// Where the centre of a map cell appears in a window of the given size, with
+// the camera placed as a start with `selected` selected places it.
+int print_map_cell_pixel(const Options& options) {
+    std::vector<OverworldEntry> levels = build_overworld_table();
+    const auto entry = std::find_if(levels.begin(), levels.end(), [&](const OverworldEntry& e) {
+        return e.id == options.selected;
+    });
+    if (entry == levels.end()) {
+        std::cerr << "No level called " << options.selected << " on the map\n";
+        return 1;
+    }
+    entry->state = State::Available;
+    const auto width = static_cast<std::uint32_t>(options.width);
+    const auto height = static_cast<std::uint32_t>(options.height);
+    const MapScreen screen{width, height, width, height};
+    const Overworld world =
+        make_overworld(std::move(levels), std::size_t(entry - levels.begin()), screen);
+    const Mat4 proj = map_projection(world.camera, screen.aspect());
+    const Pos cell = *options.map_cell_pixel;
+    const Vec4 clip = proj * Vec4{float(cell.x), float(cell.y), 0.0f, 1.0f};
+    const float x = (clip.x / clip.w + 1.0f) / 2.0f * float(width);
+    const float y = (1.0f - clip.y / clip.w) / 2.0f * float(height);
+    std::cout << std::lround(x) << ' ' << std::lround(y) << '\n';
+    return 0;
+}
+
 int run(const Options& options) {
+    if (options.map_cell_pixel)
+        return print_map_cell_pixel(options);
     render_shot::ShotScene scene;
     if (!options.overworld && !options.ui_sample) {
         scene = render_shot::prepare_shot(options.shot);
