@@ -431,7 +431,8 @@ void Game::draw_overworld() {
         out_.map->draw(frame);
     }
     if (out_.text != nullptr) {
-        if (t.kind != TransitionKind::Title)
+        // The menu's own lines reach down to where the title sits.
+        if (t.kind != TransitionKind::Title && !menu_)
             out_.text->queue_level_title(level_title(find_level(selected.id)));
         else if (t.progress >= kTitleWordsFrom && t.progress < kTitleWordsUntil)
             out_.text->queue_game_title(t.progress);

@@ -43,6 +43,18 @@ echo "closed against the map: $closed per mille"
 ((closed < opened / 3)) || fail "the map did not come back after Escape ($closed per mille differ)"
 echo "ok: Escape closed the menu"
 
+# The button in the top-left corner opens it too (icon 0.1 of the height,
+# 0.01 in from the corner).
+height="${SIZE#*x}"
+corner=$((height / 100 + height / 20))
+timeout 30 xdotool mousemove --window "$window" "$corner" "$corner" click 1
+sleep 1
+capture "$WORK/clicked.png"
+clicked="$(share_changed "$WORK/map.png" "$WORK/clicked.png")"
+((clicked > 300)) || fail "the menu button did not open the menu ($clicked per mille changed)"
+press Escape
+echo "ok: the menu button opened the menu"
+
 # The exit item is one step up from the top; "Yep" is highlighted first.
 press Escape
 sleep 1
