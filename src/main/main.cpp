@@ -94,7 +94,8 @@ int run_game(std::span<const char* const> arguments) {
     if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)
         fatal_sdl("Couldn't get timer");
     EventPump pump;
-    run_main_loop(window.get(), pump, game, *ui);
+    PreferencesFile settings_file(prefs, "settings");
+    run_main_loop(window.get(), pump, game, *ui, settings_file);
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "main/keymap.hpp"
 #include "main/level_input.hpp"
 #include "main/level_pointer.hpp"
+#include "main/menu_input.hpp"
 #include "main/overworld_input.hpp"
 #include "main/screen_sizes.hpp"
 #include "main/sdl_input.hpp"
@@ -32,6 +33,7 @@ struct LoopState {
     StickPush stick;        // level play
     MapStickPush map_stick; // the overworld
     UiContext* ui = nullptr;
+    StoredFile* settings = nullptr; // written by the menu when a setting changes
 };
 
 void refresh_sizes(LoopState& loop, SDL_Window* window, Game& game) {
@@ -148,7 +150,7 @@ void apply_map_action(Game& game, const OverworldAction& action) {
         game.enter_selected_level();
         break;
     case OverworldActionKind::OpenMenu:
-        game.open_menu();
+        game.open_menu(true);
         break;
     }
 }
@@ -182,14 +184,22 @@ void route_to_map(LoopState& loop, Game& game, const SDL_Event& event) {
         apply_map_action(game, overworld_action(loop.map_stick, *input, keymap()));
 }
 
-// Each event goes to exactly one input owner: the played level, else the
-// overworld (which takes nothing while a scene transition runs).
+// Each event goes to exactly one input owner: an open menu, else the played
+// level, else the overworld (which takes nothing while a scene transition
+// runs) with its menu button first.
 void route(LoopState& loop, Game& game, const SDL_Event& event) {
+    if (game.menu() != nullptr) {
+        if (route_to_menu(game, *loop.ui, *loop.settings, event) == MenuOutcome::Quit)
+            loop.running = false;
+        return;
+    }
     if (LevelPlay* play = game.level_play()) {
         route_to_level(loop, game, *play, event);
         return;
     }
     if (game.transition_running())
+        return;
+    if (route_to_menu_button(game, *loop.ui, event))
         return;
     route_to_map(loop, game, event);
 }
@@ -210,9 +220,11 @@ void pace(LoopState& loop) {
 
 } // namespace
 
-void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterface& ui) {
+void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterface& ui,
+                   StoredFile& settings) {
     LoopState loop;
     loop.ui = &ui.context;
+    loop.settings = &settings;
     refresh_sizes(loop, window, game);
     SDL_Event event;
     while (loop.running) {
@@ -224,6 +236,7 @@ void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterfac
         clear_frame();
         if (loop.running && !loop.paused) {
             game.step();
+            draw_menu(game, ui.context);
             ui.renderer.end_of_frame(ui.context, loop.left_button_down);
             SDL_GL_SwapWindow(window);
         }

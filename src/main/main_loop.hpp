@@ -10,7 +10,9 @@
 
 namespace coilwend {
 
-// The user interface is drawn at the end of every pass, over the scene.
-void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterface& ui);
+// The user interface is drawn at the end of every pass, over the scene; the
+// menu writes `settings` when a setting changes.
+void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterface& ui,
+                   StoredFile& settings);
 
 } // namespace coilwend

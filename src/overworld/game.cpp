@@ -127,6 +127,7 @@ void Game::start_title() {
 }
 
 void Game::reset_progress() {
+    menu_.reset();
     play_.reset();
     level_camera_.reset();
     world_.levels = build_overworld_table();
@@ -139,7 +140,7 @@ void Game::reset_progress() {
 // ---- Overworld input ----
 
 bool Game::takes_map_input() const {
-    return !play_ && transition_.kind == TransitionKind::Idle;
+    return !play_ && !menu_ && transition_.kind == TransitionKind::Idle;
 }
 
 void Game::press_map_move(MapMove move, PressSource source) {
@@ -198,9 +199,13 @@ void Game::map_wheel(std::int32_t amount, float x, float y) {
         wheel_zoom(world_, screen_, amount, x, y);
 }
 
-void Game::open_menu() {
-    // The menu pages are not built yet: the place where the main page opens
-    // (with keyboard navigation) once they are.
+void Game::open_menu(bool keyboard_mode) {
+    if (!takes_map_input())
+        return;
+    // Nothing held on the map may keep moving under the menu.
+    world_.hold = {};
+    world_.drag = {};
+    menu_ = main_menu(keyboard_mode, 0);
 }
 
 // ---- Level play ----
@@ -414,6 +419,7 @@ void Game::draw_overworld() {
         frame.drawable_width = screen_.drawable_width;
         frame.drawable_height = screen_.drawable_height;
         frame.scenery_phase = scenery_phase_;
+        frame.menu_open = menu_.has_value();
         if (t.kind == TransitionKind::Completing)
             frame.completing_progress = std::min(t.progress, 1.0f);
         if (t.kind == TransitionKind::Revealing) {
@@ -425,7 +431,8 @@ void Game::draw_overworld() {
         out_.map->draw(frame);
     }
     if (out_.text != nullptr) {
-        if (t.kind != TransitionKind::Title)
+        // The menu's own lines reach down to where the title sits.
+        if (t.kind != TransitionKind::Title && !menu_)
             out_.text->queue_level_title(level_title(find_level(selected.id)));
         else if (t.progress >= kTitleWordsFrom && t.progress < kTitleWordsUntil)
             out_.text->queue_game_title(t.progress);

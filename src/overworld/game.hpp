@@ -12,6 +12,7 @@
 #include "overworld/overworld.hpp"
 #include "overworld/overworld_view.hpp"
 #include "overworld/scene_text.hpp"
+#include "ui/menu_state.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -69,9 +70,13 @@ class Game {
     void map_pointer_moved(float x, float y);
     void map_pointer_released(float x, float y);
     void map_wheel(std::int32_t amount, float x, float y);
-    // The exit binding and Start. The menu pages come with the user
-    // interface; until then the map stays as it is.
-    void open_menu();
+    // Opens the main menu page over the map: from the exit binding or Start
+    // with one item highlighted, from the on-screen button without.
+    void open_menu(bool keyboard_mode);
+    // The open menu page, null when none is open; the menu owns the input then.
+    const MenuState* menu() const { return menu_ ? &*menu_ : nullptr; }
+    // The page the menu's last input led to; none closes it.
+    void set_menu(const std::optional<MenuState>& page) { menu_ = page; }
 
     // Wipes all progress: a new table, the first entry selected and saved,
     // the music restarted, and the title sequence again.
@@ -125,6 +130,7 @@ class Game {
     float scenery_phase_ = 0.0f;
     std::optional<LevelPlay> play_;
     std::optional<BoardCamera> level_camera_;
+    std::optional<MenuState> menu_;
 };
 
 } // namespace coilwend

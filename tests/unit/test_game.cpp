@@ -353,3 +353,24 @@ TEST_F(GameTest, GivenQueuedMoves_WhenDrawn_ThenEachFrameShowsTheFrontEventsEntr
     EXPECT_EQ(shown.back(), made - 1);
     EXPECT_EQ(rig.board.frames.back().event, nullptr);
 }
+
+TEST_F(GameTest, GivenTheMenuOpen_ThenTheMapTakesNoInputAndAResetClosesIt) {
+    Rig rig("completed:38.rs\nselected:3.rs\n");
+    rig.game.open_menu(true);
+    ASSERT_NE(rig.game.menu(), nullptr);
+    EXPECT_EQ(*rig.game.menu(), main_menu(true, 0));
+    rig.text.lines.clear();
+    rig.game.enter_selected_level();
+    rig.game.step();
+    EXPECT_FALSE(rig.game.transition_running()) << "the menu owns the input";
+    EXPECT_TRUE(rig.text.lines.empty()) << "no level title under the menu";
+
+    rig.game.reset_progress();
+    EXPECT_EQ(rig.game.menu(), nullptr);
+    EXPECT_EQ(rig.game.transition().kind, TransitionKind::Title);
+
+    rig.settle();
+    rig.enter();
+    rig.game.open_menu(true);
+    EXPECT_EQ(rig.game.menu(), nullptr) << "only the map opens the menu";
+}
