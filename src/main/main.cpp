@@ -24,6 +24,7 @@
 #include "main/version.hpp"
 #include "overworld/game.hpp"
 #include "overworld/rendering/overworld_renderer.hpp"
+#include "ui/board_icons.hpp"
 #include "ui/level_buttons.hpp"
 #include "ui/scene_words.hpp"
 #include "ui/ui_renderer.hpp"
@@ -44,16 +45,6 @@ std::string preferences_dir() {
     std::string dir(path);
     SDL_free(path);
     return dir;
-}
-
-// The board's tutorial icons come from the user interface's atlas.
-std::array<UvRect, kIconCount> board_icon_rects(const UiRenderer& renderer) {
-    std::array<UvRect, kIconCount> rects;
-    for (std::size_t i = 0; i < kIconCount; ++i) {
-        const TextureRect& t = renderer.icon_uv()[i];
-        rects[i] = {t.u0, t.v0, t.u1, t.v1};
-    }
-    return rects;
 }
 
 int run_game(std::span<const char* const> arguments) {
@@ -90,7 +81,7 @@ int run_game(std::span<const char* const> arguments) {
     const std::unique_ptr<UserInterface> ui = create_user_interface(
         {sizes.window_width, sizes.window_height}, {sizes.drawable_width, sizes.drawable_height});
     BoardRenderer board = BoardRenderer::create();
-    const std::array<UvRect, kIconCount> icon_rects = board_icon_rects(ui->renderer);
+    const std::array<UvRect, kIconCount> icon_rects = board_icon_rects(ui->renderer.icon_uv());
     board.set_icon_atlas({ui->renderer.atlas_texture(), icon_rects});
     OverworldRenderer map = OverworldRenderer::create();
     const OpenControllers controllers = open_game_controllers();
