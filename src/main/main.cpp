@@ -24,11 +24,14 @@
 #include "main/version.hpp"
 #include "overworld/game.hpp"
 #include "overworld/rendering/overworld_renderer.hpp"
+#include "ui/board_icons.hpp"
+#include "ui/level_buttons.hpp"
 #include "ui/scene_words.hpp"
 #include "ui/ui_renderer.hpp"
 
 #include <SDL.h>
 
+#include <array>
 #include <span>
 #include <string>
 
@@ -78,17 +81,21 @@ int run_game(std::span<const char* const> arguments) {
     const std::unique_ptr<UserInterface> ui = create_user_interface(
         {sizes.window_width, sizes.window_height}, {sizes.drawable_width, sizes.drawable_height});
     BoardRenderer board = BoardRenderer::create();
+    const std::array<UvRect, kIconCount> icon_rects = board_icon_rects(ui->renderer.icon_uv());
+    board.set_icon_atlas({ui->renderer.atlas_texture(), icon_rects});
     OverworldRenderer map = OverworldRenderer::create();
     const OpenControllers controllers = open_game_controllers();
     PreferencesFile save_file(prefs, "save");
     PlayerMusic music(music_player());
     SceneWords words(ui->context);
+    LevelButtonsOverlay buttons(ui->context);
     GameOutputs outputs;
     outputs.board = &board;
     outputs.map = &map;
     outputs.text = &words;
     outputs.music = &music;
     outputs.sounds = &sound_bank();
+    outputs.buttons = &buttons;
     Game game(save_file, outputs);
 
     if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)

@@ -12,9 +12,11 @@
 #include "main/overworld_input.hpp"
 #include "main/screen_sizes.hpp"
 #include "main/sdl_input.hpp"
+#include "ui/level_buttons.hpp"
 #include "ui/ui_renderer.hpp"
 
 #include <algorithm>
+#include <optional>
 
 namespace coilwend {
 namespace {
@@ -99,9 +101,43 @@ std::uint32_t window_coordinate(Sint32 value) {
     return static_cast<std::uint32_t>(std::max(value, 0));
 }
 
+// The left button and pointer motion as the widgets see them.
+std::optional<UiEvent> to_ui_event(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button != SDL_BUTTON_LEFT)
+            return std::nullopt;
+        return PointerEvent{event.type == SDL_MOUSEBUTTONDOWN ? PointerEvent::Kind::Press
+                                                              : PointerEvent::Kind::Release,
+                            event.button.x, event.button.y};
+    case SDL_MOUSEMOTION:
+        return PointerEvent{PointerEvent::Kind::Move, event.motion.x, event.motion.y};
+    default:
+        if (const auto input = to_input_event(event))
+            return UiEvent{*input};
+        return std::nullopt;
+    }
+}
+
+// The on-screen buttons see a level event first; true when they took it.
+bool offer_to_level_buttons(LoopState& loop, Game& game, LevelPlay& play, const BoardCamera& camera,
+                            const SDL_Event& event) {
+    const auto ui_event = to_ui_event(event);
+    if (!ui_event || loop.ui == nullptr)
+        return false;
+    const LevelButtonsResult result =
+        level_buttons(*loop.ui, play, camera, &*ui_event, last_input_device());
+    if (apply_level_action(play, result.action) == LevelOutcome::Leave)
+        game.leave_level(LevelEnd::Abandoned);
+    return result.taken || result.action.kind != LevelActionKind::None;
+}
+
 // Level play: the pointer steers, keys and controller buttons become commands.
 void route_to_level(LoopState& loop, Game& game, LevelPlay& play, const SDL_Event& event) {
     const BoardCamera* camera = game.level_camera();
+    if (camera != nullptr && offer_to_level_buttons(loop, game, play, *camera, event))
+        return;
     switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
         if (event.button.button == SDL_BUTTON_LEFT && camera != nullptr)

@@ -264,6 +264,7 @@ bool Game::update() {
         step_stuck_phase(*play_);
         advance_front_event(*play_);
         if (level_solved(*play_)) {
+            queue_level_buttons();
             leave_level(LevelEnd::Completed);
             return false;
         }
@@ -377,10 +378,12 @@ void Game::advance_title_camera() {
 }
 
 void Game::draw() {
-    if (play_)
+    if (play_) {
         draw_level();
-    else
+        queue_level_buttons();
+    } else {
         draw_overworld();
+    }
 }
 
 void Game::draw_level() {
@@ -393,6 +396,11 @@ void Game::draw_level() {
     frame.selection = play_->selection;
     frame.prompts = prompt_device(last_input_device());
     out_.board->draw(frame);
+}
+
+void Game::queue_level_buttons() {
+    if (out_.buttons != nullptr && level_camera_)
+        out_.buttons->queue_level_buttons(*play_, *level_camera_);
 }
 
 void Game::draw_overworld() {

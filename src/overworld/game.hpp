@@ -9,6 +9,7 @@
 #include "board_renderer/board_view.hpp"
 #include "game/level_play.hpp"
 #include "game/stored_file.hpp"
+#include "overworld/level_overlay.hpp"
 #include "overworld/overworld.hpp"
 #include "overworld/overworld_view.hpp"
 #include "overworld/scene_text.hpp"
@@ -43,9 +44,10 @@ struct Transition {
 struct GameOutputs {
     BoardView* board = nullptr;
     OverworldView* map = nullptr;
-    MusicControl* music = nullptr; // null: silent
-    SceneText* text = nullptr;     // null: no words over the map
-    SoundCues* sounds = nullptr;   // where the levels' cues go; null: silent
+    MusicControl* music = nullptr;   // null: silent
+    SceneText* text = nullptr;       // null: no words over the map
+    SoundCues* sounds = nullptr;     // where the levels' cues go; null: silent
+    LevelOverlay* buttons = nullptr; // null: no buttons over the level
 };
 
 class Game {
@@ -118,6 +120,7 @@ class Game {
     void set_music_volume(int volume);
     void update_level_camera();
     void draw_level();
+    void queue_level_buttons();
     void draw_overworld();
 
     StoredFile& save_;

@@ -98,6 +98,9 @@ class UiRenderer final : public PanelPainter {
     void paint(float a, float b) override;
 
     TextRenderer& text() { return text_; }
+    // The icon atlas, which the board renderer shares for its tutorial icons.
+    GLuint atlas_texture() const { return atlas_; }
+    const std::array<TextureRect, kIconCount>& icon_uv() const { return icon_uv_; }
 
   private:
     void draw_icons(UiContext& context, DrawableSize drawable);

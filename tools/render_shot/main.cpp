@@ -56,6 +56,8 @@
 #include "overworld/map_camera.hpp"
 #include "overworld/overworld.hpp"
 #include "overworld/rendering/overworld_renderer.hpp"
+#include "ui/board_icons.hpp"
+#include "ui/ui_renderer.hpp"
 
 #include <SDL.h>
 
@@ -304,6 +306,10 @@ void draw_level(const Options& options, const LevelPlay& play, int window_width,
     BoardRenderer renderer = BoardRenderer::create();
     renderer.set_window_size(static_cast<std::uint32_t>(window_width),
                              static_cast<std::uint32_t>(window_height));
+    // The tutorial icons as the game shows them.
+    const IconAtlas atlas = build_icon_atlas(decode_embedded_icons());
+    const std::array<UvRect, kIconCount> icon_rects = board_icon_rects(atlas.uv);
+    renderer.set_icon_atlas({upload_icon_atlas(atlas), icon_rects});
     clear_frame();
     BoardFrame frame;
     frame.puzzle = &shown_entry(play).puzzle;
