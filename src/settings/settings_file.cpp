@@ -1,9 +1,9 @@
 #include "settings/settings_file.hpp"
 
+#include "audio/sound_switch.hpp"
 #include "game/log.hpp"
 #include "game/text_lines.hpp"
 #include "game/utf8.hpp"
-#include "audio/sound_switch.hpp"
 #include "settings/defined_keycodes.hpp"
 
 #include <algorithm>
@@ -112,8 +112,10 @@ LoadedSettings load_settings(StoredFile& file) {
 void save_settings(StoredFile& file) {
     log_line("Saving settings: " + file.path());
     const std::string text = encode_settings({sound_muted(), keymap()});
+    // The old file is still whole after a failed replace, and losing one
+    // change of a setting is no reason to end the game: log it and play on.
     if (const auto error = file.replace(text))
-        fatal("Saving settings failed: " + *error);
+        log_line("Saving settings failed: " + *error);
 }
 
 } // namespace coilwend

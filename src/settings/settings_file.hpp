@@ -38,7 +38,8 @@ struct LoadedSettings {
 LoadedSettings load_settings(StoredFile& file);
 
 // Writes the current sound switch and bindings. The file is replaced in one
-// step, so a crash mid-write keeps the old bindings; a failed write is fatal.
+// step, so a crash mid-write keeps the old bindings; a failed write is logged
+// and leaves the old file in place.
 void save_settings(StoredFile& file);
 
 } // namespace coilwend

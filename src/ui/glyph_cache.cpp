@@ -50,16 +50,19 @@ bool GlyphCache::place(int width, int height, TexelRect& out) {
     const auto h = static_cast<std::uint32_t>(height);
     if (w > side_)
         return false;
-    if (shelf_fill_ + w > side_) {
-        shelf_top_ += shelf_height_ + kGap;
-        shelf_height_ = 0;
-        shelf_fill_ = 0;
+    // A glyph that does not fit leaves the current shelf open for smaller ones.
+    std::uint32_t top = shelf_top_, shelf = shelf_height_, fill = shelf_fill_;
+    if (fill + w > side_) {
+        top += shelf + kGap;
+        shelf = 0;
+        fill = 0;
     }
-    if (shelf_top_ + h > side_)
+    if (top + h > side_)
         return false;
-    out = {shelf_fill_, shelf_top_, w, h};
-    shelf_fill_ += w + kGap;
-    shelf_height_ = std::max(shelf_height_, h);
+    out = {fill, top, w, h};
+    shelf_top_ = top;
+    shelf_fill_ = fill + w + kGap;
+    shelf_height_ = std::max(shelf, h);
     return true;
 }
 
@@ -76,7 +79,7 @@ std::optional<GlyphCacheError> GlyphCache::make_resident(const GlyphUpload& uplo
         TexelRect texels;
         if (!place(box.width(), box.height(), texels)) {
             result = GlyphCacheError::NoRoomForGlyphs;
-            break;
+            continue;
         }
         coverage_.resize(static_cast<std::size_t>(box.width()) * box.height());
         font_->rasterise(glyph.glyph, glyph.scale, origin.shift_x, origin.shift_y, box,

@@ -8,7 +8,8 @@
 // difference and sub-pixel offsets whose difference are below the
 // tolerances, and the same pixel size, so a shared bitmap always lands 1:1 on
 // the screen and text stays crisp. Packing is in shelves; the cache never
-// evicts, it reports that the queue does not fit and its owner grows it.
+// evicts, it reports that the queue does not fit and its owner grows it or,
+// at the texture's ceiling, draws without what did not fit.
 
 #include "ui/font.hpp"
 
@@ -58,8 +59,8 @@ class GlyphCache {
 
     std::uint32_t side() const { return side_; }
     void queue(const PositionedGlyph& glyph) { queued_.push_back(glyph); }
-    // Empties the queue either way; on NoRoomForGlyphs some of the queue may
-    // have been placed and the rest not.
+    // Empties the queue either way; on NoRoomForGlyphs every glyph that fitted
+    // was placed and the rest were not.
     std::optional<GlyphCacheError> make_resident(const GlyphUpload& upload);
     GlyphLookup lookup(const PositionedGlyph& glyph) const;
 

@@ -184,7 +184,7 @@ MenuUpdate update_confirmation(const MenuState& state, UiContext& context, const
         } else {
             text(context, 0.5f, 0.25f, 0.25f, TextShadow::None, TextAlign::Centred, 1.0f, "Exit?");
             text(context, 0.5f, 0.45f, 0.05f, TextShadow::None, TextAlign::Centred, 1.0f,
-                 "All progress has been automatially saved");
+                 "All progress has been automatically saved");
         }
     }
     const auto colour = [&](std::uint8_t which) {

@@ -3,6 +3,7 @@
 #include "game/log.hpp"
 #include "ui/quad.hpp"
 
+#include <algorithm>
 #include <string>
 
 namespace coilwend {
@@ -22,8 +23,9 @@ void push_glyph(std::vector<GlyphVertex>& mesh, const PixelBox& screen, int dx, 
 
 } // namespace
 
-TextFrame::TextFrame(const Font& font)
-    : font_(&font), cache_(font, kFirstCacheSide, kFirstCacheTolerance, kFirstCacheTolerance) {}
+TextFrame::TextFrame(const Font& font, std::uint32_t cache_ceiling)
+    : font_(&font), cache_ceiling_(cache_ceiling),
+      cache_(font, first_cache_side(cache_ceiling), kFirstCacheTolerance, kFirstCacheTolerance) {}
 
 std::span<const GlyphVertex> TextFrame::build(const TextQueue& queue, std::uint32_t drawable_width,
                                               std::optional<std::uint64_t> dimmed_text,
@@ -75,9 +77,11 @@ void TextFrame::cache_glyphs(GlyphTexture& texture) {
     for (;;) {
         for (const PlacedGlyph& glyph : glyphs_)
             cache_.queue({glyph.glyph, glyph.scale, glyph.x, glyph.y});
-        if (!cache_.make_resident(upload))
+        // At the ceiling what did not fit stays out; build_mesh counts it.
+        if (!cache_.make_resident(upload) || cache_.side() >= cache_ceiling_)
             return;
-        const std::uint32_t side = cache_.side() * 2;
+        const std::uint32_t side = static_cast<std::uint32_t>(
+            std::min<std::uint64_t>(cache_.side() * 2ull, cache_ceiling_));
         log_line("Growing font cache -> " + std::to_string(side));
         texture.resize(side);
         cache_ = GlyphCache(*font_, side, kGrownCacheTolerance, kGrownCacheTolerance);
@@ -86,12 +90,16 @@ void TextFrame::cache_glyphs(GlyphTexture& texture) {
 
 void TextFrame::build_mesh() {
     mesh_.clear();
+    std::size_t skipped = 0;
     for (const Placement& placement : placements_) {
         for (std::size_t i = placement.first; i < placement.first + placement.count; ++i) {
             const PlacedGlyph& glyph = glyphs_[i];
             const GlyphLookup found = cache_.lookup({glyph.glyph, glyph.scale, glyph.x, glyph.y});
             if (const auto* error = std::get_if<GlyphCacheError>(&found)) {
-                log_line("Couldn't get glyph coords: " + std::string(error_name(*error)));
+                if (cache_.side() >= cache_ceiling_)
+                    ++skipped;
+                else
+                    log_line("Couldn't get glyph coords: " + std::string(error_name(*error)));
                 continue;
             }
             const auto* quad = std::get_if<GlyphQuad>(&found);
@@ -104,6 +112,11 @@ void TextFrame::build_mesh() {
             push_glyph(mesh_, quad->screen, placement.offset, 0, quad->uv, placement.colour);
         }
     }
+    // Once a frame at most, and only when it changes, so a screen that stays
+    // over the limit does not fill the log.
+    if (skipped != 0 && skipped != skipped_)
+        log_line("Font cache full, glyphs skipped: " + std::to_string(skipped));
+    skipped_ = skipped;
 }
 
 } // namespace coilwend

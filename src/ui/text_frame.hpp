@@ -1,13 +1,14 @@
 #pragma once
 // One frame of text without GL: lays every queued item out, fits it to the
-// drawable, makes its glyphs resident (growing the cache when they do not fit)
-// and builds the mesh. The texture it writes to is an interface, so the GL
-// texture and a test's byte array serve alike.
+// drawable, makes its glyphs resident (growing the cache when they do not fit,
+// up to the largest texture the GL allows) and builds the mesh. The texture it writes to is an
+// interface, so the GL texture and a test's byte array serve alike.
 
 #include "ui/glyph_cache.hpp"
 #include "ui/text_layout.hpp"
 #include "ui/text_queue.hpp"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -33,15 +34,23 @@ class GlyphTexture {
 };
 
 inline constexpr std::uint32_t kFirstCacheSide = 512;
+inline constexpr std::uint32_t kNoCacheCeiling = UINT32_MAX;
 inline constexpr float kFirstCacheTolerance = 1.0f;
 inline constexpr float kGrownCacheTolerance = 0.1f;
 
+// The side the cache texture starts at under a ceiling.
+constexpr std::uint32_t first_cache_side(std::uint32_t ceiling) {
+    return ceiling < kFirstCacheSide ? ceiling : kFirstCacheSide;
+}
+
 class TextFrame {
   public:
-    explicit TextFrame(const Font& font);
+    // `cache_ceiling`: the largest side the cache texture may grow to.
+    explicit TextFrame(const Font& font, std::uint32_t cache_ceiling = kNoCacheCeiling);
 
     // `dimmed_text` is the hash of a held text button's caption, if any: items
-    // with that text are drawn darker. Logs each growth of the cache.
+    // with that text are drawn darker. Logs each growth of the cache, and
+    // glyphs left undrawn once it is at its ceiling (when their count changes).
     std::span<const GlyphVertex> build(const TextQueue& queue, std::uint32_t drawable_width,
                                        std::optional<std::uint64_t> dimmed_text,
                                        GlyphTexture& texture);
@@ -61,7 +70,9 @@ class TextFrame {
     void build_mesh();
 
     const Font* font_;
+    std::uint32_t cache_ceiling_;
     GlyphCache cache_;
+    std::size_t skipped_ = 0; // glyphs the full cache left out of the last frame
     std::vector<PlacedGlyph> glyphs_;
     std::vector<Placement> placements_;
     std::vector<GlyphVertex> mesh_;

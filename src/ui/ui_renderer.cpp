@@ -44,9 +44,24 @@ void GlGlyphTexture::write(const TexelRect& rect, std::span<const std::uint8_t> 
                      GL_UNSIGNED_BYTE, coverage.data());
 }
 
+namespace {
+
+// The driver's largest texture side; a context that answers nothing leaves
+// the cache without a ceiling.
+std::uint32_t max_texture_side() {
+    GLint side = 0;
+    gl.GetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+    return side > 0 ? static_cast<std::uint32_t>(side) : kNoCacheCeiling;
+}
+
+} // namespace
+
 TextRenderer::TextRenderer(const Font& font, GLuint glyph_program)
-    : program_(glyph_program), texture_(kFirstCacheSide), frame_(font),
-      buffer_(VertexBuffer<GlyphVertex>::create(glyph_program)) {}
+    : TextRenderer(font, glyph_program, max_texture_side()) {}
+
+TextRenderer::TextRenderer(const Font& font, GLuint glyph_program, std::uint32_t cache_ceiling)
+    : program_(glyph_program), texture_(first_cache_side(cache_ceiling)),
+      frame_(font, cache_ceiling), buffer_(VertexBuffer<GlyphVertex>::create(glyph_program)) {}
 
 void TextRenderer::draw_text_queue(TextQueue& queue, DrawableSize drawable,
                                    std::optional<std::uint64_t> dimmed_text) {

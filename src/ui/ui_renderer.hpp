@@ -71,6 +71,7 @@ class GlGlyphTexture final : public GlyphTexture {
 
 class TextRenderer {
   public:
+    // Reads the GL's largest texture side once, as the glyph cache's ceiling.
     TextRenderer(const Font& font, GLuint glyph_program);
 
     // Lays out, caches and draws every queued item in one draw call, then
@@ -82,6 +83,8 @@ class TextRenderer {
     GLuint texture() const { return texture_.name(); }
 
   private:
+    TextRenderer(const Font& font, GLuint glyph_program, std::uint32_t cache_ceiling);
+
     GLuint program_;
     GlGlyphTexture texture_;
     TextFrame frame_;

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 namespace coilwend {
 namespace {
 
@@ -129,6 +133,14 @@ TEST_F(Menu, ConfirmationsHighlightYepFromTheKeysAndBackOutToTheirItem) {
     EXPECT_EQ(click(screen(MenuScreen::ConfirmReset), 560, 390).next,
               screen(MenuScreen::ResetProgress));
     EXPECT_EQ(click(screen(MenuScreen::ConfirmExit), 560, 390).next, screen(MenuScreen::Quit));
+
+    context.text_queue.clear();
+    menu_update(screen(MenuScreen::ConfirmExit), context, nullptr, environment);
+    std::vector<std::string_view> lines;
+    for (const TextItem& item : context.text_queue.items())
+        lines.push_back(context.text_queue.text(item));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "All progress has been automatically saved"),
+              lines.end());
 }
 
 TEST_F(Menu, RebindingChangesOneSlotAndAsksForASave) {

@@ -68,8 +68,10 @@ Extent extent(std::span<const GlyphVertex> mesh) {
 }
 
 struct TextRig {
-    TextFrame frame{game_font()};
-    MemoryTexture texture{kFirstCacheSide};
+    explicit TextRig(std::uint32_t ceiling = kNoCacheCeiling)
+        : frame(game_font(), ceiling), texture(first_cache_side(ceiling)) {}
+    TextFrame frame;
+    MemoryTexture texture;
     TextQueue queue;
     std::vector<GlyphVertex> build(std::uint32_t drawable_width = 800,
                                    std::optional<std::uint64_t> dimmed = std::nullopt) {
@@ -181,6 +183,50 @@ TEST(UiText, TooManyGlyphsGrowTheCacheOnceAndEarlierTextStaysValid) {
     EXPECT_EQ(rig.texture.writes, writes);
     EXPECT_EQ(rig.texture.resizes, 1);
     expect_crisp_and_resident(rig.texture, again);
+}
+
+TEST(UiText, AtItsCeilingTheCacheStopsGrowingAndDrawsWhatFits) {
+    std::string printable;
+    for (char c = '!'; c <= '~'; ++c)
+        printable += c;
+    const auto crowd = [&](TextRig& rig) {
+        for (std::uint32_t size : {40u, 48u, 56u, 64u})
+            rig.label(printable, size, 0, 0, TextAlign::Left);
+        rig.label("Humble Beginnings", 40);
+    };
+    const std::size_t glyphs = 4 * printable.size() + 16;
+
+    TextRig rig(256);
+    rig.label("Humble Beginnings", 40);
+    EXPECT_EQ(rig.build().size(), 16u * 6u);
+
+    ::testing::internal::CaptureStdout();
+    crowd(rig);
+    const auto crowded = rig.build(100000);
+    crowd(rig);
+    const auto again = rig.build(100000);
+    const std::string log = ::testing::internal::GetCapturedStdout();
+    const std::size_t drawn = crowded.size() / 6;
+    EXPECT_GT(drawn, 16u) << "smaller glyphs still fill the gaps";
+    EXPECT_LT(drawn, glyphs);
+    EXPECT_EQ(log, "Font cache full, glyphs skipped: " + std::to_string(glyphs - drawn) + "\n")
+        << "logged once while the count holds";
+    EXPECT_EQ(again.size(), crowded.size());
+    EXPECT_EQ(rig.texture.resizes, 0);
+    EXPECT_EQ(rig.frame.cache().side(), 256u);
+    expect_crisp_and_resident(rig.texture, crowded);
+
+    rig.label("Humble Beginnings", 40);
+    EXPECT_EQ(rig.build().size(), 16u * 6u) << "cached text is whole again";
+
+    // A ceiling between doublings is reached exactly.
+    TextRig wider(700);
+    ::testing::internal::CaptureStdout();
+    crowd(wider);
+    wider.build(100000);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout().rfind("Growing font cache -> 700\n", 0), 0u);
+    EXPECT_EQ(wider.frame.cache().side(), 700u);
+    EXPECT_EQ(wider.texture.side_, 700u);
 }
 
 struct GlRig {

@@ -33,7 +33,7 @@ MENU_TEXTS = [
     "1.0.6",
     "Reset all progress?",
     "Exit?",
-    "All progress has been automatially saved",
+    "All progress has been automatically saved",
     "Nope",
     "Yep",
     "Up", "Down", "Left", "Right", "Undo", "Reset", "Next", "Previous",
