@@ -29,10 +29,11 @@ screen_differs() {
     (($(share_changed "$1" "$WORK/now.png") > $2))
 }
 screen_near() { ! screen_differs "$@"; }
-sleep 1
+# The log line comes before the first frame; wait until the map is on screen.
+wait_for 60 "the map to be drawn" first_level_drawn
 capture "$WORK/map.png"
 press Escape
-sleep 1
+wait_for 30 "the menu" screen_differs "$WORK/map.png" 300
 capture "$WORK/menu.png"
 opened="$(share_changed "$WORK/map.png" "$WORK/menu.png")"
 ((opened > 300)) || fail "only $opened per mille of the picture changed when the menu opened"
@@ -47,7 +48,7 @@ wait_for 30 "the settings file with the sound off" sound_off
 echo "ok: the sound item wrote the settings file"
 
 press Escape
-sleep 1
+wait_for 30 "the map again" screen_near "$WORK/map.png" $((opened / 3))
 capture "$WORK/closed.png"
 closed="$(share_changed "$WORK/map.png" "$WORK/closed.png")"
 echo "closed against the map: $closed per mille"
@@ -59,7 +60,7 @@ echo "ok: Escape closed the menu"
 height="${SIZE#*x}"
 corner=$((height / 100 + height / 20))
 timeout 30 xdotool mousemove --window "$window" "$corner" "$corner" click 1
-sleep 1
+wait_for 30 "the menu after the click" screen_differs "$WORK/map.png" 300
 capture "$WORK/clicked.png"
 clicked="$(share_changed "$WORK/map.png" "$WORK/clicked.png")"
 ((clicked > 300)) || fail "the menu button did not open the menu ($clicked per mille changed)"
@@ -143,7 +144,7 @@ wait_for 120 "the title to end" title_over
 echo "ok: resetting progress played the title again"
 
 # The exit item is one step up from the top; "Yep" is highlighted first.
-sleep 1
+wait_for 60 "the map to be drawn" first_level_drawn
 capture "$WORK/map_again.png"
 press Escape
 wait_for 30 "the menu" screen_differs "$WORK/map_again.png" 300
