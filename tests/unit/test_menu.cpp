@@ -120,6 +120,9 @@ TEST_F(Menu, ConfirmationsHighlightYepFromTheKeysAndBackOutToTheirItem) {
     EXPECT_EQ(exit, screen(MenuScreen::ConfirmExit, true, 1));
     EXPECT_EQ(send(exit, pad(ControllerButton::A)).next, screen(MenuScreen::Quit));
     EXPECT_EQ(send(exit, key(keycode::kEscape)).next, main_menu(true, 4));
+    EXPECT_EQ(send(drive(exit, {key(keycode::kLeft)}), key(keycode::kReturn)).next,
+              main_menu(true, 4))
+        << "\"Nope\" from the keys goes back to the exit item, not to play";
     EXPECT_EQ(
         drive(screen(MenuScreen::ConfirmExit), {InputEvent::axis(ControllerAxis::LeftX, -30000)}),
         screen(MenuScreen::ConfirmExit, true, 0));
@@ -169,6 +172,17 @@ TEST_F(Menu, RebindingChangesOneSlotAndAsksForASave) {
     ASSERT_TRUE(moved.next);
     EXPECT_TRUE(moved.next->waiting);
     EXPECT_EQ(moved.next->slot, 0);
+
+    // Only the waiting key shows "..."; a controller button other than B
+    // and a key without a code leave the wait pending.
+    menu_update(waiting, context, nullptr, environment);
+    std::vector<std::string_view> captions;
+    for (const TextItem& item : context.text_queue.items())
+        captions.push_back(context.text_queue.text(item));
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), "..."), 1);
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), "#7"), 0) << "k, bound to the slot";
+    EXPECT_EQ(send(waiting, pad(ControllerButton::A)).next, waiting);
+    EXPECT_EQ(send(waiting, key(0)).next, waiting);
 
     // "Reset to defaults" at (0.65, 0.9) restores every slot and saves.
     const MenuUpdate reset = click(screen(MenuScreen::Controls), 520, 564);
