@@ -101,25 +101,6 @@ std::uint32_t window_coordinate(Sint32 value) {
     return static_cast<std::uint32_t>(std::max(value, 0));
 }
 
-// The left button and pointer motion as the widgets see them.
-std::optional<UiEvent> to_ui_event(const SDL_Event& event) {
-    switch (event.type) {
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        if (event.button.button != SDL_BUTTON_LEFT)
-            return std::nullopt;
-        return PointerEvent{event.type == SDL_MOUSEBUTTONDOWN ? PointerEvent::Kind::Press
-                                                              : PointerEvent::Kind::Release,
-                            event.button.x, event.button.y};
-    case SDL_MOUSEMOTION:
-        return PointerEvent{PointerEvent::Kind::Move, event.motion.x, event.motion.y};
-    default:
-        if (const auto input = to_input_event(event))
-            return UiEvent{*input};
-        return std::nullopt;
-    }
-}
-
 // The on-screen buttons see a level event first; true when they took it.
 bool offer_to_level_buttons(LoopState& loop, Game& game, LevelPlay& play, const BoardCamera& camera,
                             const SDL_Event& event) {
