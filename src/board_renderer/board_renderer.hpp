@@ -5,7 +5,6 @@
 // depends on has changed; a frame with nothing new re-issues the main pass
 // and the overlays only, and allocates nothing.
 
-#include "board_renderer/board_view.hpp"
 #include "board_renderer/overlay_geometry.hpp"
 #include "game/board_camera.hpp"
 #include "game/move_event.hpp"
@@ -13,6 +12,7 @@
 #include "graphics/programs.hpp"
 #include "graphics/shader_build.hpp"
 #include "graphics/vertex_buffer.hpp"
+#include "scene/board_view.hpp"
 
 #include <cstdint>
 #include <optional>

@@ -3,7 +3,7 @@
 // until the player quits.
 
 #include "main/event_pump.hpp"
-#include "overworld/game.hpp"
+#include "scene/game.hpp"
 #include "ui/ui_renderer.hpp"
 
 #include <SDL.h>
