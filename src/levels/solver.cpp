@@ -1,31 +1,11 @@
 #include "levels/solver.hpp"
 
-#include "game/level_play.hpp"
+#include "levels/hint.hpp"
 
 #include <chrono>
 #include <limits>
 
 namespace coilwend {
-namespace {
-
-// Press count of the cycle command to get from one selected end to another.
-std::size_t cycles_needed(const Puzzle& puzzle, const std::optional<Selection>& from,
-                          const Selection& to) {
-    const std::vector<Selection> ends = selectable_ends(puzzle);
-    std::size_t target = 0;
-    while (target < ends.size() && !(ends[target] == to))
-        ++target;
-    if (!from)
-        return target + 1;
-    std::size_t current = 0;
-    while (current < ends.size() && !(ends[current] == *from))
-        ++current;
-    if (current == ends.size())
-        return target + 1;
-    return (target + ends.size() - current) % ends.size();
-}
-
-} // namespace
 
 SolveReport solve(const Puzzle& start, SolveLimits limits) {
     const auto began = std::chrono::steady_clock::now();
@@ -53,22 +33,11 @@ SolveReport solve(const Puzzle& start, SolveLimits limits) {
         std::uint32_t at = 0;
         while (graph.distance(at) > 0) {
             graph.decode(at, work);
-            const std::vector<PositionEdge> edges = graph.edges(at);
-            const PositionEdge* best = nullptr;
-            std::size_t best_cost = std::numeric_limits<std::size_t>::max();
             bool trap = false;
-            for (const PositionEdge& edge : edges) {
+            for (const PositionEdge& edge : graph.edges(at))
                 trap = trap || graph.distance(edge.target) == kNoFinish;
-                if (graph.distance(edge.target) + 1 != graph.distance(at))
-                    continue;
-                const std::size_t cost =
-                    cycles_needed(work, selected, {edge.move.snake, edge.move.front});
-                if (cost < best_cost) {
-                    best_cost = cost;
-                    best = &edge;
-                }
-            }
             report.traps_on_path += trap ? 1 : 0;
+            const std::optional<PositionEdge> best = best_step(graph, at, work, selected);
             report.moves.push_back(best->move);
             at = best->target;
             graph.decode(at, work);
