@@ -352,6 +352,8 @@ void Game::update_overworld() {
     else
         glide_toward_target(world_.camera);
     scenery_phase_ = std::fmod(scenery_phase_ + kSceneryPhaseSpeed, 1.0f);
+    if (out_.map != nullptr)
+        out_.map->advance_scenery(world_.levels.back().state == State::Completed);
 }
 
 // The title's camera follows its progress: the map grows from a speck in the

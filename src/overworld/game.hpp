@@ -99,11 +99,14 @@ class Game {
     std::size_t selected() const { return world_.selected; }
     float scenery_phase() const { return scenery_phase_; }
 
-    // One pass of the main loop: update, then draw.
+    // One pass of the main loop followed by its frame: update, then draw.
     void step();
-    // The pass's changes without drawing. Returns false when a solved level
-    // was left this pass, in which case nothing is drawn.
+    // One pass: everything that counts passes advances here, never in draw,
+    // so a slow machine can run several passes per drawn frame. Returns false
+    // when a solved level was left this pass, in which case nothing of the
+    // scene is drawn.
     bool update();
+    // Draws what the passes so far left; advances nothing.
     void draw();
 
   private:
