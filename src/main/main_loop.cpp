@@ -28,6 +28,9 @@ constexpr Uint32 kPausedMilliseconds = 16;
 struct LoopState {
     bool running = true;
     bool paused = false; // while the window is minimised
+    // Something the scene does not know about may look different (input the
+    // widgets show, a new size, an uncovered window): the next frame is drawn.
+    bool redraw = true;
     PassClock clock{SDL_GetTicks64()};
     bool left_button_down = false;
     int mouse_x = 0;
@@ -235,6 +238,7 @@ void handle_events(LoopState& loop, SDL_Window* window, EventPump& pump, Game& g
     SDL_GetMouseState(&loop.mouse_x, &loop.mouse_y);
     SDL_Event event;
     while (pump.poll(event)) {
+        loop.redraw = true;
         if (handle_globally(loop, window, game, event))
             route(loop, game, event);
     }
@@ -286,8 +290,12 @@ void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterfac
         const std::uint32_t due = loop.clock.passes_due(SDL_GetTicks64());
         if (due > 0 && loop.running) {
             const bool scene_drawn = run_due_passes(loop, window, pump, game, due);
-            if (loop.running && !loop.paused)
+            // A still level is neither drawn nor swapped: the window keeps the last frame.
+            const bool changed = loop.redraw || !scene_drawn || game.scene_changed();
+            if (loop.running && !loop.paused && changed) {
                 draw_frame(window, game, ui, scene_drawn, loop.left_button_down);
+                loop.redraw = false;
+            }
         }
         if (const std::uint64_t wait = loop.clock.wait_ms(SDL_GetTicks64()); wait > 0)
             SDL_Delay(static_cast<Uint32>(wait));

@@ -380,6 +380,7 @@ void Game::advance_title_camera() {
 }
 
 void Game::draw() {
+    level_drawn_last_ = play_.has_value();
     if (play_) {
         draw_level();
         queue_level_buttons();
@@ -388,16 +389,28 @@ void Game::draw() {
     }
 }
 
-void Game::draw_level() {
-    if (out_.board == nullptr)
-        return;
+bool Game::scene_changed() const {
+    if (!play_ || !level_drawn_last_ || out_.board == nullptr)
+        return true;
+    // While stuck the level's buttons pulse.
+    if (play_->stuck)
+        return true;
+    return !out_.board->shows_same(level_frame());
+}
+
+BoardFrame Game::level_frame() const {
     BoardFrame frame;
     frame.puzzle = &shown_entry(*play_).puzzle;
     frame.event = play_->events.empty() ? nullptr : &play_->events.front();
     frame.history_length = play_->history.size();
     frame.selection = play_->selection;
     frame.prompts = prompt_device(last_input_device());
-    out_.board->draw(frame);
+    return frame;
+}
+
+void Game::draw_level() {
+    if (out_.board != nullptr)
+        out_.board->draw(level_frame());
 }
 
 void Game::queue_level_buttons() {

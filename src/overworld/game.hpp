@@ -108,6 +108,9 @@ class Game {
     bool update();
     // Draws what the passes so far left; advances nothing.
     void draw();
+    // False when drawing now would show exactly the last drawn scene: a level
+    // at rest. The map always moves (its plume and selection ring).
+    bool scene_changed() const;
 
   private:
     void start_level();
@@ -122,6 +125,7 @@ class Game {
     void save();
     void set_music_volume(int volume);
     void update_level_camera();
+    BoardFrame level_frame() const;
     void draw_level();
     void queue_level_buttons();
     void draw_overworld();
@@ -137,6 +141,7 @@ class Game {
     std::optional<LevelPlay> play_;
     std::optional<BoardCamera> level_camera_;
     std::optional<MenuState> menu_;
+    bool level_drawn_last_ = false; // the last draw showed a level, not the map
 };
 
 } // namespace coilwend

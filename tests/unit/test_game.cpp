@@ -4,6 +4,7 @@
 // commands, animations, the pointer from a level's first pass).
 
 #include "audio/sound_switch.hpp"
+#include "board_renderer/board_picture.hpp"
 #include "board_renderer/board_view.hpp"
 #include "game/event_playback.hpp"
 #include "game/input_device.hpp"
@@ -47,8 +48,15 @@ struct RecordingBoard final : BoardView {
         width = w;
         height = h;
     }
-    void draw(const BoardFrame& frame) override { frames.push_back(frame); }
+    void draw(const BoardFrame& frame) override {
+        frames.push_back(frame);
+        last = board_picture(frame);
+    }
+    bool shows_same(const BoardFrame& frame) const override {
+        return last && *last == board_picture(frame);
+    }
     const BoardCamera& camera() const override { return view; }
+    std::optional<BoardPicture> last;
 };
 
 struct RecordingMap final : OverworldView {
@@ -485,4 +493,46 @@ TEST_F(GameTest, GivenSeveralPassesPerFrame_ThenEveryPassAndEveryFrameIsAsWhenEa
         }
         EXPECT_LT(slow.frames.size(), each.frames.size() / per_frame + 3);
     }
+}
+
+TEST_F(GameTest, GivenALevelAtRest_ThenItsSceneIsUnchangedUntilSomethingMoves) {
+    Rig rig("completed:38.rs\nselected:3.rs\n");
+    // A pass as the main loop runs it: the frame is drawn only when it changed.
+    auto pass_drawn = [&] {
+        rig.game.update();
+        if (!rig.game.scene_changed())
+            return false;
+        rig.game.draw();
+        return true;
+    };
+    EXPECT_TRUE(pass_drawn()) << "the map always moves";
+    rig.enter();
+    LevelPlay& play = *rig.game.level_play();
+    // The opening iris is drawn every pass, then the level at rest once.
+    int drawn = 0, passes = 0;
+    while (!play.events.empty()) {
+        drawn += pass_drawn() ? 1 : 0;
+        ++passes;
+    }
+    EXPECT_EQ(drawn, passes);
+    for (int pass = 0; pass < 100; ++pass)
+        EXPECT_FALSE(pass_drawn()) << pass;
+    // A move is drawn on every pass it plays, and its end once.
+    ASSERT_TRUE(play_letters(play, stored_solution("3.rs").substr(0, 1)));
+    drawn = passes = 0;
+    while (!play.events.empty()) {
+        drawn += pass_drawn() ? 1 : 0;
+        ++passes;
+    }
+    EXPECT_GE(passes, 5);
+    EXPECT_EQ(drawn, passes);
+    EXPECT_FALSE(pass_drawn());
+    // The stuck pulse moves the buttons every pass.
+    play.stuck = 0;
+    EXPECT_TRUE(pass_drawn());
+    EXPECT_TRUE(pass_drawn());
+    play.stuck.reset();
+    // Leaving draws the map again.
+    rig.game.leave_level(LevelEnd::Abandoned);
+    EXPECT_TRUE(pass_drawn());
 }
