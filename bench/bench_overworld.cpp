@@ -2,9 +2,9 @@
 // with about 30 levels won, the plume ticked and turned into quads once full,
 // and the light's matrix. Budget 1 ms.
 
-#include "overworld/rendering/map_markers.hpp"
-#include "overworld/rendering/overworld_renderer.hpp"
-#include "overworld/rendering/plume.hpp"
+#include "overworld_rendering/map_markers.hpp"
+#include "overworld_rendering/overworld_renderer.hpp"
+#include "overworld_rendering/plume.hpp"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 // up in the cache and built into a mesh, with a texture that does nothing.
 // Budget 0.5 ms a frame.
 
-#include "main/keymap.hpp"
+#include "input/keymap.hpp"
 #include "ui/menu.hpp"
 #include "ui/text_frame.hpp"
 

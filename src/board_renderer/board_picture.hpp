@@ -3,7 +3,7 @@
 // pixels, so a frame equal to the last drawn one need not be drawn again; and
 // the overlays of a frame, built the same way whoever asks.
 
-#include "board_renderer/board_view.hpp"
+#include "scene/board_view.hpp"
 #include "board_renderer/overlay_geometry.hpp"
 
 #include <array>

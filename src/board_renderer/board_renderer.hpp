@@ -6,7 +6,6 @@
 // re-issues the main pass and the overlays only, and allocates nothing.
 
 #include "board_renderer/board_picture.hpp"
-#include "board_renderer/board_view.hpp"
 #include "board_renderer/overlay_geometry.hpp"
 #include "game/board_camera.hpp"
 #include "game/move_event.hpp"
@@ -14,6 +13,7 @@
 #include "graphics/programs.hpp"
 #include "graphics/shader_build.hpp"
 #include "graphics/vertex_buffer.hpp"
+#include "scene/board_view.hpp"
 
 #include <cstdint>
 #include <optional>

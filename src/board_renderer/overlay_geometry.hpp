@@ -8,6 +8,7 @@
 #include "game/matrix.hpp"
 #include "game/puzzle.hpp"
 #include "graphics/vertex_formats.hpp"
+#include "scene/board_view.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -41,9 +42,6 @@ void add_iris_wipe(std::vector<ColorVertex>& out, const Puzzle& puzzle, const Bo
                    float progress);
 inline constexpr int kIrisSegments = 40;
 inline constexpr int kIrisVertices = 2 * (kIrisSegments + 1);
-
-// Who the tutorial prompts speak to.
-enum class PromptDevice : std::uint8_t { Mouse = 0, Keyboard = 1, Controller = 2 };
 
 // The user-interface atlas icon of the first level's key or button tutorial
 // at the given progress; none for the pointer (which gets the ring).

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "game/log.hpp"
-#include "graphics/utf8_lossy.hpp"
+#include "storage/utf8_lossy.hpp"
 
 namespace coilwend {
 namespace {

@@ -1,9 +1,9 @@
 #include "main/game_window.hpp"
 
 #include "game/log.hpp"
+#include "graphics/png_image.hpp"
 #include "main/embedded_assets.hpp"
 #include "main/gl_attributes.hpp"
-#include "main/png_image.hpp"
 #include "main/sdl_error.hpp"
 #include "main/window_size.hpp"
 

@@ -4,7 +4,7 @@
 // the wait for the next pass, until the player quits.
 
 #include "main/event_pump.hpp"
-#include "overworld/game.hpp"
+#include "scene/game.hpp"
 #include "ui/ui_renderer.hpp"
 
 #include <SDL.h>

@@ -1,7 +1,7 @@
 #include "main/mapping_text.hpp"
 
-#include "game/text_lines.hpp"
 #include "main/text_trim.hpp"
+#include "storage/text_lines.hpp"
 
 namespace coilwend {
 

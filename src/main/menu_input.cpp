@@ -3,6 +3,7 @@
 #include "audio/audio_system.hpp"
 #include "audio/sound_switch.hpp"
 #include "main/sdl_input.hpp"
+#include "main/version.hpp"
 #include "settings/settings_file.hpp"
 #include "ui/menu.hpp"
 #include "ui/widgets.hpp"
@@ -17,6 +18,7 @@ constexpr float kMenuButtonSize = 0.1f;
 MenuEnvironment environment() {
     MenuEnvironment env;
     env.sound_muted = sound_muted();
+    env.version = game_version();
     env.key_name = [](Keycode code) {
         const char* name = SDL_GetKeyName(code);
         // An unnamed key would leave a button too narrow to click.

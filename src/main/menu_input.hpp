@@ -3,8 +3,8 @@
 // map, the events it owns while open, the results it hands back (quit,
 // reset progress, the sound switch, new bindings) and its drawing.
 
-#include "game/stored_file.hpp"
-#include "overworld/game.hpp"
+#include "scene/game.hpp"
+#include "storage/stored_file.hpp"
 #include "ui/ui_context.hpp"
 #include "ui/ui_event.hpp"
 

@@ -2,7 +2,7 @@
 // Reduces SDL keyboard and controller events to the plain InputEvent records
 // that the input tables work on.
 
-#include "main/input_event.hpp"
+#include "input/input_event.hpp"
 
 #include <SDL.h>
 

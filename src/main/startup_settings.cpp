@@ -2,8 +2,8 @@
 
 #include "audio/audio_system.hpp"
 #include "audio/sound_switch.hpp"
-#include "game/preferences_file.hpp"
 #include "settings/settings_file.hpp"
+#include "storage/preferences_file.hpp"
 
 namespace coilwend {
 

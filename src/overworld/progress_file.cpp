@@ -1,9 +1,9 @@
 #include "overworld/progress_file.hpp"
 
 #include "game/log.hpp"
-#include "game/text_lines.hpp"
-#include "game/utf8.hpp"
 #include "overworld/reveal.hpp"
+#include "storage/text_lines.hpp"
+#include "storage/utf8.hpp"
 
 #include <algorithm>
 #include <optional>
@@ -27,19 +27,16 @@ std::optional<SaveLine> decode_line(std::string_view line) {
         log_line("Save line is not valid UTF-8: " + escape_unprintable(line));
         return std::nullopt;
     }
-    const auto colon = line.find(':');
-    if (colon == std::string_view::npos) {
+    const auto pair = split_key_value(line);
+    if (!pair) {
         log_line("Malformed save line: " + std::string(line));
         return std::nullopt;
     }
-    const std::string_view command = line.substr(0, colon);
-    std::string_view argument = line.substr(colon + 1);
-    argument = argument.substr(0, argument.find(':'));
-    if (command == "completed")
-        return SaveLine{Command::Completed, argument};
-    if (command == "selected")
-        return SaveLine{Command::Selected, argument};
-    log_line("Unknown save command: " + std::string(command));
+    if (pair->key == "completed")
+        return SaveLine{Command::Completed, pair->value};
+    if (pair->key == "selected")
+        return SaveLine{Command::Selected, pair->value};
+    log_line("Unknown save command: " + std::string(pair->key));
     return std::nullopt;
 }
 

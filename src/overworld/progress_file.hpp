@@ -3,8 +3,8 @@
 // Read once at start-up into the default overworld table, rewritten whole at
 // each saving moment of the scene flow.
 
-#include "game/stored_file.hpp"
 #include "overworld/catalogue.hpp"
+#include "storage/stored_file.hpp"
 
 #include <cstddef>
 #include <vector>

@@ -3,7 +3,7 @@
 // must be one of them, so a hand-edited file cannot bind a key no keyboard
 // can report (or 0, which would leave the command unreachable).
 
-#include "main/keymap.hpp"
+#include "input/keymap.hpp"
 
 namespace coilwend {
 

@@ -2,9 +2,9 @@
 
 #include "audio/sound_switch.hpp"
 #include "game/log.hpp"
-#include "game/text_lines.hpp"
-#include "game/utf8.hpp"
 #include "settings/defined_keycodes.hpp"
+#include "storage/text_lines.hpp"
+#include "storage/utf8.hpp"
 
 #include <algorithm>
 #include <charconv>

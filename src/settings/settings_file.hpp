@@ -3,8 +3,8 @@
 // bindings, one "key:value" line each. Read once at start-up, rewritten whole
 // whenever a setting changes.
 
-#include "game/stored_file.hpp"
-#include "main/keymap.hpp"
+#include "input/keymap.hpp"
+#include "storage/stored_file.hpp"
 
 #include <optional>
 #include <string>

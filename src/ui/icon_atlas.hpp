@@ -4,7 +4,7 @@
 // pass blends with source factor one). Building the pixels and the icon mesh
 // needs no GL.
 
-#include "main/png_image.hpp"
+#include "graphics/png_image.hpp"
 #include "ui/glyph_cache.hpp"
 #include "ui/ui_context.hpp"
 

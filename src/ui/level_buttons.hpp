@@ -5,10 +5,10 @@
 // controller was used last.
 
 #include "game/board_camera.hpp"
-#include "game/input_device.hpp"
 #include "game/level_play.hpp"
-#include "main/level_input.hpp"
-#include "overworld/level_overlay.hpp"
+#include "input/input_device.hpp"
+#include "input/level_input.hpp"
+#include "scene/level_overlay.hpp"
 #include "ui/ui_context.hpp"
 #include "ui/ui_event.hpp"
 

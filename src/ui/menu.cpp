@@ -1,6 +1,5 @@
 #include "ui/menu.hpp"
 
-#include "main/version.hpp"
 #include "ui/widgets.hpp"
 
 #include <algorithm>
@@ -144,7 +143,7 @@ MenuUpdate update_main(const MenuState& state, UiContext& context, const UiEvent
         result = close_menu();
     if (event == nullptr)
         text(context, 0.5f, 0.895f, 0.03f, TextShadow::None, TextAlign::Centred, 1.0f,
-             game_version());
+             environment.version);
     if (result)
         return *result;
 

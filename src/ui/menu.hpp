@@ -4,14 +4,15 @@
 // once per input event (it hit-tests) and once per frame without one (it
 // queues its drawing); it needs no SDL or GL, only the widgets.
 
-#include "main/keymap.hpp"
-#include "ui/menu_state.hpp"
+#include "input/keymap.hpp"
+#include "scene/menu_state.hpp"
 #include "ui/ui_context.hpp"
 #include "ui/ui_event.hpp"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace coilwend {
 
@@ -31,6 +32,7 @@ struct MenuEnvironment {
     bool sound_muted = false;
     // A key's caption on the controls screen (the platform's key name).
     std::function<std::string(Keycode)> key_name;
+    std::string_view version; // shown under the main page's items
 };
 
 // `event` null queues the frame's drawing. Never called with Quit or

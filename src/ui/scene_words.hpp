@@ -2,7 +2,7 @@
 // The words over the map, queued as text each pass: the selected level's
 // title near the bottom edge and the game's title during the title sequence.
 
-#include "overworld/scene_text.hpp"
+#include "scene/scene_text.hpp"
 #include "ui/ui_context.hpp"
 
 namespace coilwend {

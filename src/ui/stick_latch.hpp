@@ -3,7 +3,7 @@
 // and then nothing more happens on either axis until the stick comes back
 // near the centre. Each screen that uses it handles only some directions.
 
-#include "main/input_event.hpp"
+#include "input/input_event.hpp"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 // What the widgets hit-test: the left mouse button and pointer motion in
 // window coordinates, or a key, controller button or axis event.
 
-#include "main/input_event.hpp"
+#include "input/input_event.hpp"
 
 #include <cstdint>
 #include <variant>

@@ -1,6 +1,6 @@
 #include "ui/widgets.hpp"
 
-#include "main/keymap.hpp"
+#include "input/keymap.hpp"
 #include "ui/text_layout.hpp"
 
 #include <algorithm>

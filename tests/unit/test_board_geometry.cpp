@@ -2,6 +2,7 @@
 #include "board_renderer/floor_palette.hpp"
 #include "board_renderer/reunion_layout.hpp"
 #include "env_rendering/wall_scenery.hpp"
+#include "support/rules_fixtures.hpp"
 #include "test_board_geometry_support.hpp"
 
 #include <gtest/gtest.h>
@@ -17,11 +18,10 @@ namespace {
 constexpr std::size_t kTileVertices = 6;
 constexpr std::size_t kFunnelVertices = (kExitRings - 1) * kExitSegments * 6;
 
+// The name and the exit these geometry tests were written with.
 Puzzle open_board(std::uint8_t width, std::uint8_t height, std::uint8_t setting) {
-    Puzzle p;
+    Puzzle p = coilwend::testing::open_board(width, height);
     p.name = "Open Field";
-    p.width = width;
-    p.height = height;
     p.setting = setting;
     p.exit = {1, 1};
     return p;

@@ -13,7 +13,7 @@
 #include "board_lab/solution_walk.hpp"
 #include "board_lab/two_heads.hpp"
 
-#include "board_lab_fixtures.hpp"
+#include "support/board_lab_fixtures.hpp"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "board_lab/solution_walk.hpp"
 #include "board_lab/target_placement.hpp"
 
-#include "board_lab_fixtures.hpp"
+#include "support/board_lab_fixtures.hpp"
 
 #include <gtest/gtest.h>
 

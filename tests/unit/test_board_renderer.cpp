@@ -7,8 +7,9 @@
 #include "board_renderer/board_scratch.hpp"
 #include "board_renderer/board_skirt.hpp"
 #include "board_renderer/dynamic_geometry.hpp"
-#include "board_renderer_fixture.hpp"
-#include "rules_fixtures.hpp"
+#include "support/board_renderer_fixture.hpp"
+#include "support/rules_fixtures.hpp"
+#include "support/stdout_to_stderr.hpp"
 #include "test_board_geometry_support.hpp"
 
 #include <gtest/gtest.h>
@@ -521,7 +522,7 @@ TEST(BoardRendererDeathTest, GivenNoDrawableSize_ThenDrawingStopsTheProgram) {
     Rig rig;
     set_drawable_size(0, 0);
     const Puzzle puzzle = board();
-    EXPECT_DEATH(fake_gl::stdout_to_stderr([&] { rig.draw(puzzle, nullptr, 1); }),
+    EXPECT_DEATH(coilwend::testing::stdout_to_stderr([&] { rig.draw(puzzle, nullptr, 1); }),
                  "Need to set resolution");
 }
 

@@ -2,10 +2,10 @@
 // test binary's counting allocation functions while drawing through a GL table
 // whose entries neither record nor allocate.
 
-#include "allocation_counter.hpp"
 #include "board_renderer/board_renderer.hpp"
-#include "board_renderer_fixture.hpp"
-#include "rules_fixtures.hpp"
+#include "support/allocation_counter.hpp"
+#include "support/board_renderer_fixture.hpp"
+#include "support/rules_fixtures.hpp"
 
 #include <gtest/gtest.h>
 

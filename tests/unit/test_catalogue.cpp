@@ -4,11 +4,11 @@
 
 #include "levels/catalogue.hpp"
 #include "overworld/catalogue.hpp"
+#include "support/stdout_to_stderr.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <unistd.h>
 
 #include <algorithm>
 #include <map>
@@ -19,12 +19,7 @@ using namespace coilwend;
 
 namespace {
 
-// The panic line goes to standard output; death tests read standard error.
-template <typename F> void stdout_to_stderr(F body) {
-    std::fflush(stdout);
-    dup2(STDERR_FILENO, STDOUT_FILENO);
-    body();
-}
+using coilwend::testing::stdout_to_stderr;
 
 struct Row {
     std::string_view id;
@@ -232,7 +227,7 @@ TEST(Catalogue, GivenTheDefinitionsThenThereAre94InTextOrderAndTheUnplacedOnesAr
 }
 
 TEST(CatalogueDeathTest, GivenAnUnknownIdentifierThenLookupEndsTheProgram) {
-    EXPECT_EXIT(stdout_to_stderr([] { find_level("99.rs"); }), testing::ExitedWithCode(101),
+    EXPECT_EXIT(stdout_to_stderr([] { find_level("99.rs"); }), ::testing::ExitedWithCode(101),
                 "No level called 99.rs");
 }
 

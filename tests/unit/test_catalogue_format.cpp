@@ -4,23 +4,18 @@
 #include "levels/board_parser.hpp"
 #include "levels/board_writer.hpp"
 #include "levels/catalogue.hpp"
-#include "rules_fixtures.hpp"
+#include "support/rules_fixtures.hpp"
+#include "support/stdout_to_stderr.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <unistd.h>
 
 using namespace coilwend;
 
 namespace {
 
-// The panic line goes to standard output; death tests read standard error.
-template <typename F> void stdout_to_stderr(F body) {
-    std::fflush(stdout);
-    dup2(STDERR_FILENO, STDOUT_FILENO);
-    body();
-}
+using coilwend::testing::stdout_to_stderr;
 
 BoardText text(std::string_view picture, std::uint8_t setting = 0) {
     return BoardText{"t.rs", "Test", setting, picture, "src/levels/boards_test.cpp", 100};

@@ -1,5 +1,5 @@
 #include "game/event_playback.hpp"
-#include "rules_fixtures.hpp"
+#include "support/rules_fixtures.hpp"
 
 #include <gtest/gtest.h>
 

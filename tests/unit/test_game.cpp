@@ -5,13 +5,14 @@
 
 #include "audio/sound_switch.hpp"
 #include "board_renderer/board_picture.hpp"
-#include "board_renderer/board_view.hpp"
 #include "game/event_playback.hpp"
-#include "game/input_device.hpp"
+#include "input/input_device.hpp"
 #include "levels/catalogue.hpp"
 #include "levels/solution_letters.hpp"
 #include "levels/solutions.hpp"
-#include "overworld/game.hpp"
+#include "scene/board_view.hpp"
+#include "scene/game.hpp"
+#include "support/memory_stored_file.hpp"
 
 #include <gtest/gtest.h>
 
@@ -26,18 +27,9 @@ namespace {
 constexpr MapScreen kScreen{1280, 720, 1280, 720};
 
 // Starts with the given bytes (none: no file) and keeps every write.
-struct RecordingSave final : StoredFile {
-    std::optional<std::string> bytes;
-    std::vector<std::string> writes;
+struct RecordingSave : testing_support::MemoryStoredFile {
     explicit RecordingSave(std::optional<std::string> start = std::nullopt)
-        : bytes(std::move(start)) {}
-    std::string path() const override { return "/prefs/save"; }
-    FileRead read() override { return {bytes, bytes ? "" : "missing", !bytes}; }
-    std::optional<std::string> replace(std::string_view written) override {
-        bytes = std::string(written);
-        writes.push_back(*bytes);
-        return std::nullopt;
-    }
+        : MemoryStoredFile("/prefs/save", std::move(start)) {}
 };
 
 struct RecordingBoard final : BoardView {

@@ -7,7 +7,7 @@
 
 #include "graphics/gl_context_info.hpp"
 #include "graphics/programs.hpp"
-#include "graphics_fake_gl.hpp"
+#include "support/graphics_fake_gl.hpp"
 
 namespace coilwend {
 namespace {

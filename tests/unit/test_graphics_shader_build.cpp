@@ -8,26 +8,19 @@
 
 #include "graphics/gl_context_info.hpp"
 #include "graphics/shader_build.hpp"
-#include "graphics/utf8_lossy.hpp"
-#include "graphics_fake_gl.hpp"
+#include "storage/utf8_lossy.hpp"
+#include "support/dialect_guard.hpp"
+#include "support/graphics_fake_gl.hpp"
+#include "support/stdout_to_stderr.hpp"
 
 namespace coilwend {
 namespace {
 
+using coilwend::testing::stdout_to_stderr;
 using fake_gl::Call;
 using fake_gl::Recorder;
-using fake_gl::stdout_to_stderr;
 
-class DialectGuard {
-  public:
-    explicit DialectGuard(ShaderDialect dialect) : saved_(shader_dialect()) {
-        set_shader_dialect(dialect);
-    }
-    ~DialectGuard() { set_shader_dialect(saved_); }
-
-  private:
-    ShaderDialect saved_;
-};
+using coilwend::testing::DialectGuard;
 
 class SystemFramebufferGuard {
   public:
@@ -86,7 +79,7 @@ TEST(CompileShader, GivenACompileError_ThenTheSourceIsLoggedAndTheInfoLogEndsThe
                     gl_calls.script.info_log = "0:3(7): error: bad token";
                     compile_shader("float broken = ;\n", ShaderKind::Fragment);
                 }),
-                testing::ExitedWithCode(101),
+                ::testing::ExitedWithCode(101),
                 "#define GLES2(.|\n)*float broken = ;(.|\n)*Panic at .* - 0:3\\(7\\): error: bad "
                 "token");
 }
@@ -96,7 +89,7 @@ TEST(CompileShader, GivenASourceWithANulByte_ThenItIsAnInternalError) {
                     Recorder gl_calls;
                     compile_shader(std::string_view("void\0main", 9), ShaderKind::Vertex);
                 }),
-                testing::ExitedWithCode(101), "internal error");
+                ::testing::ExitedWithCode(101), "internal error");
 }
 
 TEST(LinkProgram, GivenABindingTable_ThenLocationsAreBoundInOrderBeforeLinking) {
@@ -139,7 +132,7 @@ TEST(LinkProgram, GivenALinkError_ThenTheInfoLogEndsTheProgram) {
                     gl_calls.script.info_log = "error: fcolor not written by vertex shader";
                     link_program(1, 2);
                 }),
-                testing::ExitedWithCode(101), "Panic at .* - error: fcolor not written");
+                ::testing::ExitedWithCode(101), "Panic at .* - error: fcolor not written");
 }
 
 TEST(UniformLocation, GivenAKnownUniform_ThenItsLocationIsReturned) {
@@ -154,7 +147,7 @@ TEST(UniformLocation, GivenAMissingUniform_ThenTheProgramStopsNamingIt) {
                     Recorder gl_calls;
                     uniform_location(5, "light_proj");
                 }),
-                testing::ExitedWithCode(101),
+                ::testing::ExitedWithCode(101),
                 "Tried to get a non-existant uniform location: light_proj");
 }
 
@@ -220,7 +213,7 @@ TEST(ShadowMap, GivenAnIncompleteFramebuffer_ThenTheStatusIsReportedInLowerCaseH
                     gl_calls.script.framebuffer_status = GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT;
                     create_shadow_map();
                 }),
-                testing::ExitedWithCode(101), "Framebuffer incomplete: 8cd6\n");
+                ::testing::ExitedWithCode(101), "Framebuffer incomplete: 8cd6\n");
 }
 
 TEST(ShadowMap, GivenTheSystemFramebufferWasNeverRead_ThenTheProgramStops) {
@@ -229,7 +222,7 @@ TEST(ShadowMap, GivenTheSystemFramebufferWasNeverRead_ThenTheProgramStops) {
                     Recorder gl_calls;
                     create_shadow_map();
                 }),
-                testing::ExitedWithCode(101), "Tried to get system fbo before it was set");
+                ::testing::ExitedWithCode(101), "Tried to get system fbo before it was set");
 }
 
 TEST(FixedState, GivenStartUp_ThenTheStateIsAppliedInOrderAndTheWindowFramebufferRead) {
@@ -271,7 +264,7 @@ TEST(ContextInfo, GivenNoDrawableSize_ThenAskingForItStops) {
                     set_drawable_size(0, 600);
                     drawable_size();
                 }),
-                testing::ExitedWithCode(101), "Need to set resolution");
+                ::testing::ExitedWithCode(101), "Need to set resolution");
 }
 
 TEST(ContextInfo, GivenADrawableSize_ThenItIsReturnedUntilResized) {

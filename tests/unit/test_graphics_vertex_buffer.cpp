@@ -9,7 +9,8 @@
 
 #include "graphics/gl_context_info.hpp"
 #include "graphics/vertex_buffer.hpp"
-#include "graphics_fake_gl.hpp"
+#include "support/dialect_guard.hpp"
+#include "support/graphics_fake_gl.hpp"
 
 namespace coilwend {
 namespace {
@@ -44,16 +45,7 @@ void give_locations(Recorder& recorder, const std::vector<std::string>& names) {
         recorder.script.attrib_locations[names[i]] = static_cast<GLint>(i);
 }
 
-class DialectGuard {
-  public:
-    explicit DialectGuard(ShaderDialect dialect) : saved_(shader_dialect()) {
-        set_shader_dialect(dialect);
-    }
-    ~DialectGuard() { set_shader_dialect(saved_); }
-
-  private:
-    ShaderDialect saved_;
-};
+using coilwend::testing::DialectGuard;
 
 std::vector<MeshVertex> mesh_vertices(std::size_t n) {
     return std::vector<MeshVertex>(n);

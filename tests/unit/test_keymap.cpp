@@ -1,6 +1,6 @@
-#include "main/keymap.hpp"
-#include "main/level_input.hpp"
-#include "main/overworld_input.hpp"
+#include "input/keymap.hpp"
+#include "input/level_input.hpp"
+#include "overworld/overworld_input.hpp"
 
 #include <gtest/gtest.h>
 

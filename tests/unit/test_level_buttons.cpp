@@ -1,4 +1,5 @@
 #include "game/event_playback.hpp"
+#include "support/rules_fixtures.hpp"
 #include "ui/level_buttons.hpp"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,7 @@ constexpr std::uint32_t kWidth = 1600, kHeight = 900;
 
 // One snake on a 6 x 4 board, free to step right.
 Puzzle small_board() {
-    Puzzle puzzle;
-    puzzle.name = "Small";
-    puzzle.width = 6;
-    puzzle.height = 4;
-    puzzle.exit = {5, 3};
-    puzzle.snakes.push_back({{{0, 1}, {1, 1}, {2, 1}}, false, false});
-    return puzzle;
+    return coilwend::testing::board_with_snake(6, 4, {{0, 1}, {1, 1}, {2, 1}});
 }
 
 struct LevelButtonsTest : ::testing::Test {

@@ -1,6 +1,7 @@
 #include "game/event_playback.hpp"
-#include "main/input_device.hpp"
-#include "main/level_input.hpp"
+#include "input/input_device.hpp"
+#include "input/level_input.hpp"
+#include "support/rules_fixtures.hpp"
 
 #include <gtest/gtest.h>
 
@@ -24,13 +25,7 @@ constexpr LevelAction none() {
 // A 5 x 5 board with one snake whose last cell, in the middle, leads: it can
 // step left, right and up; down is its own body.
 Puzzle open_board() {
-    Puzzle puzzle;
-    puzzle.name = "Open";
-    puzzle.width = 5;
-    puzzle.height = 5;
-    puzzle.exit = {4, 4};
-    puzzle.snakes.push_back({{{2, 0}, {2, 1}, {2, 2}}, false, false});
-    return puzzle;
+    return coilwend::testing::board_with_snake(5, 5, {{2, 0}, {2, 1}, {2, 2}});
 }
 
 struct LevelInputTest : ::testing::Test {

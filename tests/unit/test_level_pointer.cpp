@@ -1,5 +1,5 @@
 #include "game/board_camera.hpp"
-#include "main/level_pointer.hpp"
+#include "input/level_pointer.hpp"
 
 #include <gtest/gtest.h>
 

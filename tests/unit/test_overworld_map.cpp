@@ -3,9 +3,10 @@
 // settings, and the per-frame markers follow the levels' states and the
 // completion, reveal and title animations.
 
-#include "graphics_fake_gl.hpp"
-#include "overworld/rendering/map_geometry.hpp"
-#include "overworld/rendering/map_markers.hpp"
+#include "overworld_rendering/map_geometry.hpp"
+#include "overworld_rendering/map_markers.hpp"
+#include "support/graphics_fake_gl.hpp"
+#include "support/stdout_to_stderr.hpp"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +83,7 @@ TEST(OverworldMapDeathTest, GivenTwoTilesOnOneCell_ThenBuildingStops) {
     std::vector<OverworldEntry> table = build_overworld_table();
     table[5].x = 89; // onto the lake's border tile
     table[5].y = 99;
-    fake_gl::stdout_to_stderr([&] {
+    coilwend::testing::stdout_to_stderr([&] {
         EXPECT_DEATH(build_map_geometry(table), "Multiple things at location: \\(89, 99\\)");
     });
 }

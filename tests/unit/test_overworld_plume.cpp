@@ -1,7 +1,7 @@
 // The plume over the overworld: how it fills up, when its particles turn and
 // what colour they come out in.
 
-#include "overworld/rendering/plume.hpp"
+#include "overworld_rendering/plume.hpp"
 
 #include <gtest/gtest.h>
 

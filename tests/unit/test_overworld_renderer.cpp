@@ -2,9 +2,9 @@
 // order of its passes under each dialect, its light, and that steady frames
 // allocate nothing.
 
-#include "allocation_counter.hpp"
-#include "board_renderer_fixture.hpp"
-#include "overworld/rendering/overworld_renderer.hpp"
+#include "overworld_rendering/overworld_renderer.hpp"
+#include "support/allocation_counter.hpp"
+#include "support/board_renderer_fixture.hpp"
 
 #include <gtest/gtest.h>
 

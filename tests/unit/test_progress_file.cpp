@@ -2,10 +2,11 @@
 // restart, what a damaged or hand-edited file does, and the atomic replace of
 // the real file in the preferences folder.
 
-#include "game/preferences_file.hpp"
-#include "memory_stored_file.hpp"
 #include "overworld/progress_file.hpp"
 #include "overworld/reveal.hpp"
+#include "storage/preferences_file.hpp"
+#include "support/memory_stored_file.hpp"
+#include "support/stdout_to_stderr.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
-#include <unistd.h>
 
 using namespace coilwend;
 
@@ -33,9 +33,9 @@ Loaded load(std::optional<std::string> bytes) {
     FakeFile file;
     file.bytes = std::move(bytes);
     Loaded out;
-    testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStdout();
     load_progress(out.levels, out.selected, file);
-    out.log = testing::internal::GetCapturedStdout();
+    out.log = ::testing::internal::GetCapturedStdout();
     return out;
 }
 
@@ -51,11 +51,7 @@ State state_of(const Loaded& loaded, std::string_view id) {
     return loaded.levels[index_of(loaded.levels, id)].state;
 }
 
-template <typename F> void stdout_to_stderr(F body) {
-    std::fflush(stdout);
-    dup2(STDERR_FILENO, STDOUT_FILENO);
-    body();
-}
+using coilwend::testing::stdout_to_stderr;
 
 } // namespace
 
@@ -77,9 +73,9 @@ TEST(ProgressFile, GivenRandomProgressWhenSavedAndLoadedThenTablesAndSelectionMa
         const std::size_t selected = selectable[random() % selectable.size()];
 
         FakeFile file;
-        testing::internal::CaptureStdout();
+        ::testing::internal::CaptureStdout();
         save_progress(levels, selected, file);
-        testing::internal::GetCapturedStdout();
+        ::testing::internal::GetCapturedStdout();
 
         const Loaded loaded = load(file.bytes);
         ASSERT_EQ(loaded.log, "Loading: /prefs/save\n") << *file.bytes;
@@ -92,9 +88,9 @@ TEST(ProgressFile, GivenTwoFinishedLevelsThenTheFileListsThemInCatalogueOrderThe
     auto levels = build_overworld_table();
     levels[1].state = levels[0].state = State::Completed;
     FakeFile file;
-    testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStdout();
     save_progress(levels, 1, file);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Saving: /prefs/save\n");
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Saving: /prefs/save\n");
     EXPECT_EQ(file.bytes, "completed:38.rs\ncompleted:3.rs\nselected:3.rs\n");
 }
 
@@ -167,12 +163,12 @@ TEST(ProgressFileDeathTest, GivenAFailingWriteThenSavingEndsTheProgramWithTheErr
     file.write_error = "Couldn't create /prefs/save.tmp: No space left on device";
     const auto levels = build_overworld_table();
     EXPECT_EXIT(stdout_to_stderr([&] { save_progress(levels, 0, file); }),
-                testing::ExitedWithCode(101), "No space left on device");
+                ::testing::ExitedWithCode(101), "No space left on device");
 }
 
 namespace {
 
-class PreferencesFolder : public testing::Test {
+class PreferencesFolder : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string pattern = (std::filesystem::temp_directory_path() / "prefsXXXXXX").string();

@@ -1,5 +1,5 @@
 // Long random command sequences must keep the rules' invariants on real boards.
-#include "rules_fixtures.hpp"
+#include "support/rules_fixtures.hpp"
 
 #include <gtest/gtest.h>
 

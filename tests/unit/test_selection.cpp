@@ -1,4 +1,4 @@
-#include "rules_fixtures.hpp"
+#include "support/rules_fixtures.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
+#include "graphics/png_image.hpp"
 #include "main/command_line.hpp"
 #include "main/embedded_assets.hpp"
 #include "main/mapping_text.hpp"
-#include "main/png_image.hpp"
 #include "main/text_trim.hpp"
 #include "main/version.hpp"
 #include "main/window_size.hpp"

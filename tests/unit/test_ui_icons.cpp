@@ -3,8 +3,8 @@
 
 #include "ui/ui_renderer.hpp"
 
-#include "board_renderer_fixture.hpp"
-#include "graphics_fake_gl.hpp"
+#include "support/board_renderer_fixture.hpp"
+#include "support/graphics_fake_gl.hpp"
 
 #include <gtest/gtest.h>
 

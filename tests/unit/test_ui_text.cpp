@@ -4,8 +4,8 @@
 #include "ui/text_frame.hpp"
 #include "ui/ui_renderer.hpp"
 
-#include "allocation_counter.hpp"
-#include "graphics_fake_gl.hpp"
+#include "support/allocation_counter.hpp"
+#include "support/graphics_fake_gl.hpp"
 
 #include <gtest/gtest.h>
 

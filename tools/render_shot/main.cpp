@@ -55,7 +55,7 @@
 #include "overworld/catalogue.hpp"
 #include "overworld/map_camera.hpp"
 #include "overworld/overworld.hpp"
-#include "overworld/rendering/overworld_renderer.hpp"
+#include "overworld_rendering/overworld_renderer.hpp"
 #include "ui/board_icons.hpp"
 #include "ui/ui_renderer.hpp"
 

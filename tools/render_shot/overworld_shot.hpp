@@ -5,7 +5,7 @@
 
 #include "game/matrix.hpp"
 #include "overworld/catalogue.hpp"
-#include "overworld/overworld_view.hpp"
+#include "scene/overworld_view.hpp"
 
 #include <cstdint>
 #include <optional>

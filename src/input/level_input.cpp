@@ -1,0 +1,159 @@
+#include "input/level_input.hpp"
+
+#include "game/event_playback.hpp"
+#include "input/command_table.hpp"
+
+namespace coilwend {
+namespace {
+
+// Level play's key bindings in order of precedence.
+constexpr BoundCommand<LevelCommand> kKeyCommands[] = {
+    {LevelCommand::Leave, Binding::Exit, std::nullopt},
+    {LevelCommand::Undo, Binding::Undo, std::nullopt},
+    {LevelCommand::Reset, Binding::Reset, std::nullopt},
+    {LevelCommand::NextSnake, Binding::CycleForward, Binding::CycleForward2},
+    {LevelCommand::PreviousSnake, Binding::CycleBackward, std::nullopt},
+    {LevelCommand::Up, Binding::Up, Binding::Up2},
+    {LevelCommand::Down, Binding::Down, Binding::Down2},
+    {LevelCommand::Left, Binding::Left, Binding::Left2},
+    {LevelCommand::Right, Binding::Right, Binding::Right2},
+};
+
+constexpr Pairing<ControllerButton, LevelCommand> kButtonCommands[] = {
+    {ControllerButton::B, LevelCommand::Undo},
+    {ControllerButton::Y, LevelCommand::Reset},
+    {ControllerButton::Back, LevelCommand::Leave},
+    {ControllerButton::LeftShoulder, LevelCommand::PreviousSnake},
+    {ControllerButton::RightShoulder, LevelCommand::NextSnake},
+    {ControllerButton::DpadUp, LevelCommand::Up},
+    {ControllerButton::DpadDown, LevelCommand::Down},
+    {ControllerButton::DpadLeft, LevelCommand::Left},
+    {ControllerButton::DpadRight, LevelCommand::Right},
+};
+
+// The commands that repeat while held, with their run_command codes.
+constexpr Pairing<LevelCommand, std::uint8_t> kHeldCodes[] = {
+    {LevelCommand::Undo, command::kUndo},   {LevelCommand::Left, command::kLeft},
+    {LevelCommand::Right, command::kRight}, {LevelCommand::Up, command::kUp},
+    {LevelCommand::Down, command::kDown},
+};
+
+LevelCommand button_command(std::int32_t code) {
+    const auto button = known_button(code);
+    return button ? level_button_command(*button) : LevelCommand::None;
+}
+
+// The commands that act once per press; the held ones are in kHeldCodes.
+constexpr Pairing<LevelCommand, LevelActionKind> kPressActions[] = {
+    {LevelCommand::Leave, LevelActionKind::Leave},
+    {LevelCommand::Reset, LevelActionKind::Reset},
+    {LevelCommand::NextSnake, LevelActionKind::NextSnake},
+    {LevelCommand::PreviousSnake, LevelActionKind::PreviousSnake},
+};
+
+LevelAction press(LevelCommand command) {
+    if (const auto code = held_command_code(command))
+        return {LevelActionKind::PressHeld, *code};
+    const auto kind = look_up<LevelCommand, LevelActionKind>(kPressActions, command);
+    return {kind.value_or(LevelActionKind::None), 0};
+}
+
+LevelAction release(LevelCommand command) {
+    if (const auto code = held_command_code(command))
+        return {LevelActionKind::ReleaseHeld, *code};
+    return {};
+}
+
+// A stick pushed past the threshold acts like a held d-pad direction, but
+// only while nothing is held, so a drifting stick cannot take over a held
+// key; coming back inside the threshold it releases both directions of its axis.
+LevelAction stick_action(const LevelPlay& play, StickPush& stick, const InputEvent& event) {
+    const bool horizontal = event.code == static_cast<std::int32_t>(ControllerAxis::LeftX);
+    const bool vertical = event.code == static_cast<std::int32_t>(ControllerAxis::LeftY);
+    if (!horizontal && !vertical)
+        return {};
+    bool& pushed = horizontal ? stick.horizontal : stick.vertical;
+    const std::int32_t value = event.axis_value;
+    if (value <= kStickThreshold && value >= -kStickThreshold) {
+        if (!pushed)
+            return {};
+        pushed = false;
+        return {horizontal ? LevelActionKind::ReleaseStickX : LevelActionKind::ReleaseStickY, 0};
+    }
+    pushed = true;
+    if (play.repeat_active != 0)
+        return {};
+    // SDL's vertical axis grows downward.
+    if (horizontal)
+        return press(value > 0 ? LevelCommand::Right : LevelCommand::Left);
+    return press(value > 0 ? LevelCommand::Down : LevelCommand::Up);
+}
+
+} // namespace
+
+LevelCommand level_key_command(Keycode key, const Keymap& keys) {
+    if (key == keycode::kAcBack)
+        return LevelCommand::Leave;
+    return first_bound_command<LevelCommand>(kKeyCommands, key, keys).value_or(LevelCommand::None);
+}
+
+LevelCommand level_button_command(ControllerButton button) {
+    return look_up<ControllerButton, LevelCommand>(kButtonCommands, button)
+        .value_or(LevelCommand::None);
+}
+
+std::optional<std::uint8_t> held_command_code(LevelCommand command) {
+    return look_up<LevelCommand, std::uint8_t>(kHeldCodes, command);
+}
+
+LevelAction level_action(const LevelPlay& play, StickPush& stick, const InputEvent& event,
+                         const Keymap& keys) {
+    switch (event.kind) {
+    case InputKind::KeyDown:
+        return press(level_key_command(event.code, keys));
+    case InputKind::KeyUp:
+        return release(level_key_command(event.code, keys));
+    case InputKind::ButtonDown:
+        return press(button_command(event.code));
+    case InputKind::ButtonUp:
+        return release(button_command(event.code));
+    case InputKind::AxisMotion:
+        return stick_action(play, stick, event);
+    }
+    return {};
+}
+
+LevelOutcome apply_level_action(LevelPlay& play, const LevelAction& action) {
+    switch (action.kind) {
+    case LevelActionKind::None:
+        break;
+    case LevelActionKind::Leave:
+        return LevelOutcome::Leave;
+    case LevelActionKind::Reset:
+        reset(play);
+        break;
+    case LevelActionKind::NextSnake:
+        cycle_selection(play, true);
+        break;
+    case LevelActionKind::PreviousSnake:
+        cycle_selection(play, false);
+        break;
+    case LevelActionKind::PressHeld:
+        press_held_command(play, action.code);
+        break;
+    case LevelActionKind::ReleaseHeld:
+        release_held_command(play, action.code);
+        break;
+    case LevelActionKind::ReleaseStickX:
+        release_held_command(play, command::kLeft);
+        release_held_command(play, command::kRight);
+        break;
+    case LevelActionKind::ReleaseStickY:
+        release_held_command(play, command::kUp);
+        release_held_command(play, command::kDown);
+        break;
+    }
+    return LevelOutcome::Stay;
+}
+
+} // namespace coilwend

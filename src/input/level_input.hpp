@@ -1,0 +1,72 @@
+#pragma once
+// Level-play input: which command a key, controller button or stick event
+// means, and carrying it out on the played level. Translation is separate
+// from execution so the tables can be checked without playing.
+
+#include "game/level_play.hpp"
+#include "input/input_event.hpp"
+#include "input/keymap.hpp"
+
+#include <cstdint>
+#include <optional>
+
+namespace coilwend {
+
+enum class LevelCommand : std::uint8_t {
+    None,
+    Leave,
+    Undo,
+    Reset,
+    NextSnake,
+    PreviousSnake,
+    Up,
+    Down,
+    Left,
+    Right,
+};
+
+// The first binding that matches, in level-play order: Android back or exit,
+// undo, reset, next, previous, up, down, left, right. Enter means nothing here.
+LevelCommand level_key_command(Keycode key, const Keymap& keys);
+// The fixed controller buttons of level play.
+LevelCommand level_button_command(ControllerButton button);
+// The run_command code of a command that repeats while held (Undo and the moves).
+std::optional<std::uint8_t> held_command_code(LevelCommand command);
+
+enum class LevelActionKind : std::uint8_t {
+    None,
+    Leave,
+    Reset,
+    NextSnake,
+    PreviousSnake,
+    PressHeld,     // run `code` unless it is held already, and (re)start its hold
+    ReleaseHeld,   // end the hold if `code` is the held command
+    ReleaseStickX, // the stick is back inside the threshold: end a held Left or Right
+    ReleaseStickY, // likewise for a held Up or Down
+};
+
+struct LevelAction {
+    LevelActionKind kind = LevelActionKind::None;
+    std::uint8_t code = 0; // PressHeld, ReleaseHeld: the run_command code
+    friend bool operator==(const LevelAction&, const LevelAction&) = default;
+};
+
+// Which left-stick axes were last seen beyond the threshold. A stick releases
+// its holds only when it comes back from there: the small values an idle
+// stick keeps reporting must not end a hold that a key started.
+struct StickPush {
+    bool horizontal = false;
+    bool vertical = false;
+};
+
+// What one event means during level play. Reads the hold state because a
+// stick only starts a move while nothing is held.
+LevelAction level_action(const LevelPlay& play, StickPush& stick, const InputEvent& event,
+                         const Keymap& keys);
+
+enum class LevelOutcome : std::uint8_t { Stay, Leave };
+
+// Carries out an action on the played level; Leave asks the caller to leave it.
+LevelOutcome apply_level_action(LevelPlay& play, const LevelAction& action);
+
+} // namespace coilwend

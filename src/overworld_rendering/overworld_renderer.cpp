@@ -1,0 +1,164 @@
+#include "overworld_rendering/overworld_renderer.hpp"
+
+#include "graphics/gl_context_info.hpp"
+#include "overworld_rendering/map_geometry.hpp"
+#include "overworld_rendering/map_markers.hpp"
+
+namespace coilwend {
+namespace {
+
+// normalize(-0.3, -0.4, -1): from high above the map's far right.
+constexpr Vec3 kLightDirection{-0.26832816f, -0.35777089f, -0.89442718f};
+constexpr float kVeilAlpha = 0.75f; // blended in linear light, so it looks lighter than it says
+
+void set_matrix(GLuint program, const char* name, const Mat4& matrix) {
+    gl.UniformMatrix4fv(uniform_location(program, name), 1, GL_FALSE, matrix.m.data());
+}
+
+bool has_shadow_map() {
+    return shader_dialect() != ShaderDialect::Gles2;
+}
+
+Mat4 uniform_scale(float factor) {
+    Mat4 r = Mat4::identity();
+    r.at(0, 0) = r.at(1, 1) = r.at(2, 2) = factor;
+    return r;
+}
+
+} // namespace
+
+Mat4 overworld_light_matrix(std::uint32_t window_width, std::uint32_t window_height, float zoom,
+                            Vec3 target) {
+    const float aspect = window_height > 0 ? float(window_width) / float(window_height) : 1.0f;
+    const float extent = aspect >= 1 ? 3.0f : 3.0f / aspect;
+    // Looking down the light from a unit-ish distance: the eye sits 1.118034
+    // from the target, which look_at folds in as its translation.
+    const Mat4 view = look_at({0.3f, 0.4f, 1.0f}, {0, 0, 0}, {0, 0, 1});
+    return ortho(-extent, extent, -extent, extent, -5 * zoom, 20 * zoom) * view *
+           uniform_scale(zoom) * translate(Vec3{} - target);
+}
+
+OverworldRenderer OverworldRenderer::create() {
+    OverworldRenderer r;
+    r.programs_ = build_overworld_programs();
+    const OverworldPrograms& p = r.programs_;
+    r.markers_ = VertexBuffer<MeshVertex>::create(p.mesh, GL_STREAM_DRAW);
+    r.scenery_ = VertexBuffer<MeshVertex>::create(p.mesh, GL_DYNAMIC_DRAW);
+    r.ground_ = VertexBuffer<PatternVertex>::create(p.pattern);
+    r.particles_ = VertexBuffer<PointVertex>::create(p.point, GL_STREAM_DRAW);
+    r.veil_ = VertexBuffer<ColorVertex>::create(p.colour);
+    for (const GLuint program : {p.mesh, p.pattern}) {
+        gl.UseProgram(program);
+        gl.Uniform3f(uniform_location(program, "directional_dir"), kLightDirection.x,
+                     kLightDirection.y, kLightDirection.z);
+        gl.Uniform1f(uniform_location(program, "directional_intensity"), kOverworldLightIntensity);
+    }
+    gl.UseProgram(0);
+    r.shadow_ = create_shadow_map();
+
+    const std::vector<OverworldEntry> table = build_overworld_table();
+    const MapGeometry map = build_map_geometry(table);
+    r.scenery_.upload(map.mesh);
+    r.ground_.upload(map.pattern);
+    // Room for every marker, a few pops and the cursor, and a full plume.
+    r.marker_vertices_.reserve((table.size() + 8) * 6 * 32 * 3);
+    r.particle_vertices_.reserve(Plume::kCapacity * 6);
+    return r;
+}
+
+void OverworldRenderer::set_view_uniforms(const OverworldFrame& frame) const {
+    const OverworldPrograms& p = programs_;
+    for (const GLuint program : {p.mesh, p.pattern, p.point}) {
+        gl.UseProgram(program);
+        set_matrix(program, "proj", frame.proj);
+    }
+    if (has_shadow_map()) {
+        const Mat4 light = overworld_light_matrix(frame.window_width, frame.window_height,
+                                                  frame.zoom, frame.camera_target);
+        for (const GLuint program : {p.mesh, p.pattern, p.shadow}) {
+            gl.UseProgram(program);
+            set_matrix(program, "light_proj", light);
+        }
+    }
+    gl.UseProgram(0);
+}
+
+void OverworldRenderer::shadow_pass() const {
+    // Back faces cast shadows too.
+    gl.Disable(GL_CULL_FACE);
+    gl.Viewport(0, 0, shadow_map_size, shadow_map_size);
+    gl.BindFramebuffer(GL_FRAMEBUFFER, shadow_.framebuffer);
+    // GLES has no glClearDepth; its clear depth is 1 unless changed, and
+    // nothing here changes it.
+    if (gl.ClearDepth != nullptr)
+        gl.ClearDepth(1.0);
+    gl.Clear(GL_DEPTH_BUFFER_BIT);
+    gl.UseProgram(programs_.shadow);
+    markers_.draw();
+    scenery_.draw();
+    ground_.draw();
+    gl.UseProgram(0);
+    bind_system_framebuffer();
+    gl.Enable(GL_CULL_FACE);
+}
+
+void OverworldRenderer::main_pass(const OverworldFrame& frame) const {
+    gl.Viewport(0, 0, static_cast<GLsizei>(frame.drawable_width),
+                static_cast<GLsizei>(frame.drawable_height));
+    // The lit programs sample the shadow map from texture unit 0.
+    gl.BindTexture(GL_TEXTURE_2D, shadow_.depth_texture);
+    gl.UseProgram(programs_.mesh);
+    markers_.draw();
+    scenery_.draw();
+    gl.UseProgram(programs_.pattern);
+    ground_.draw();
+    gl.UseProgram(0);
+    gl.BindTexture(GL_TEXTURE_2D, 0);
+}
+
+void OverworldRenderer::advance_scenery(bool final_won) {
+    plume_.tick(final_won ? PlumeColours::Random : PlumeColours::White);
+}
+
+void OverworldRenderer::draw_plume() {
+    plume_.build_quads(particle_vertices_);
+    particles_.upload(particle_vertices_);
+    // The plume floats over everything and hides nothing.
+    gl.UseProgram(programs_.point);
+    gl.Disable(GL_DEPTH_TEST);
+    gl.DepthMask(GL_FALSE);
+    particles_.draw();
+    gl.DepthMask(GL_TRUE);
+    gl.Enable(GL_DEPTH_TEST);
+    gl.UseProgram(0);
+}
+
+void OverworldRenderer::draw_menu_veil() {
+    // A dark veil over the whole viewport, given straight in clip space.
+    auto corner = [](float x, float y) {
+        return ColorVertex{{x, y, 0}, {0.02f, 0.02f, 0.04f, kVeilAlpha}};
+    };
+    const std::array<ColorVertex, 6> quad{corner(-1, -1), corner(1, -1), corner(1, 1),
+                                          corner(-1, -1), corner(1, 1),  corner(-1, 1)};
+    veil_.upload(quad);
+    gl.UseProgram(programs_.colour);
+    set_matrix(programs_.colour, "proj", Mat4::identity());
+    gl.Disable(GL_DEPTH_TEST);
+    veil_.draw();
+    gl.Enable(GL_DEPTH_TEST);
+    gl.UseProgram(0);
+}
+
+void OverworldRenderer::draw(const OverworldFrame& frame) {
+    build_map_markers(frame, marker_vertices_);
+    markers_.upload(marker_vertices_);
+    set_view_uniforms(frame);
+    if (has_shadow_map())
+        shadow_pass();
+    main_pass(frame);
+    draw_plume();
+    if (frame.menu_open)
+        draw_menu_veil();
+}
+
+} // namespace coilwend

@@ -1,0 +1,64 @@
+#pragma once
+// The overworld renderer: the map lit by one directional light with its own
+// shadow map, the level markers and cursor rebuilt every frame, the drifting
+// plume on top, and a dimming veil while a menu is open.
+
+#include "game/matrix.hpp"
+#include "graphics/programs.hpp"
+#include "graphics/shader_build.hpp"
+#include "graphics/vertex_buffer.hpp"
+#include "overworld_rendering/plume.hpp"
+#include "scene/overworld_view.hpp"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace coilwend {
+
+// The overworld's light is a little softer than the board's.
+inline constexpr float kOverworldLightIntensity = 0.4f;
+
+// The light's orthographic view of the map around the camera's target, wide
+// enough for the window's aspect and scaled with the zoom.
+Mat4 overworld_light_matrix(std::uint32_t window_width, std::uint32_t window_height, float zoom,
+                            Vec3 target);
+
+class OverworldRenderer final : public OverworldView {
+  public:
+    // Builds the overworld programs, the five buffers, the fixed light and
+    // the shadow map, then the map itself, which is uploaded once. Needs a
+    // current context with the fixed GL state applied and the system
+    // framebuffer read.
+    static OverworldRenderer create();
+
+    void advance_scenery(bool final_won) override;
+    // Draws without advancing anything, so frames can be skipped or repeated.
+    void draw(const OverworldFrame& frame) override;
+
+    const Plume& plume() const { return plume_; }
+
+  private:
+    OverworldRenderer() = default;
+
+    void set_view_uniforms(const OverworldFrame& frame) const;
+    void shadow_pass() const;
+    void main_pass(const OverworldFrame& frame) const;
+    void draw_plume();
+    void draw_menu_veil();
+
+    OverworldPrograms programs_;
+    VertexBuffer<MeshVertex> markers_; // rebuilt every frame
+    VertexBuffer<MeshVertex> scenery_; // the map's plain scenery
+    VertexBuffer<PatternVertex> ground_;
+    VertexBuffer<PointVertex> particles_;
+    VertexBuffer<ColorVertex> veil_;
+    ShadowMap shadow_;
+
+    Plume plume_;
+    // Reused every frame, so steady frames allocate nothing.
+    std::vector<MeshVertex> marker_vertices_;
+    std::vector<PointVertex> particle_vertices_;
+};
+
+} // namespace coilwend
