@@ -55,6 +55,12 @@ BoardPicture board_picture(const BoardFrame& frame) {
     picture.crawling = event.crawling;
     picture.selection = frame.selection;
     picture.prompts = frame.prompts;
+    if (frame.hint) {
+        picture.hint = true;
+        picture.hint_from = frame.hint->from;
+        picture.hint_direction = frame.hint->direction;
+        picture.hint_strength = frame.hint->strength;
+    }
     return picture;
 }
 
@@ -66,6 +72,8 @@ BoardOverlays build_board_overlays(const BoardFrame& frame, const MoveEvent& eve
     overlay.clear();
     if (frame.selection)
         add_selection_marker(overlay, puzzle, *frame.selection, animation);
+    if (frame.hint)
+        add_hint_arrow(overlay, *frame.hint);
     if (event.kind == MoveEventKind::Intro && frame.prompts == PromptDevice::Mouse)
         add_intro_ring(overlay, puzzle, event.progress);
     result.triangle_vertices = overlay.size();

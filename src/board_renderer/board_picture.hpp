@@ -3,8 +3,8 @@
 // pixels, so a frame equal to the last drawn one need not be drawn again; and
 // the overlays of a frame, built the same way whoever asks.
 
-#include "scene/board_view.hpp"
 #include "board_renderer/overlay_geometry.hpp"
+#include "scene/board_view.hpp"
 
 #include <array>
 #include <cstddef>
@@ -31,12 +31,17 @@ struct BoardPicture {
     bool crawling = false;
     std::optional<Selection> selection;
     PromptDevice prompts = PromptDevice::Mouse;
+    bool hint = false; // a hint's arrow, fading out at the end
+    Pos hint_from;
+    Direction hint_direction{};
+    float hint_strength = 0;
     friend bool operator==(const BoardPicture&, const BoardPicture&) = default;
 };
 
 BoardPicture board_picture(const BoardFrame& frame);
 
-// A frame's overlays: the flat triangles (selection marker, intro ring)
+// A frame's overlays: the flat triangles (selection marker, hint arrow,
+// intro ring)
 // then the iris strip in `overlay`, and up to two icons (the intro's, the
 // friend hint).
 struct BoardOverlays {
