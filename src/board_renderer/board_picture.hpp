@@ -37,7 +37,8 @@ struct BoardPicture {
 
 BoardPicture board_picture(const BoardFrame& frame);
 
-// A frame's overlays: the flat triangles (selection marker, intro ring)
+// A frame's overlays: the flat triangles (selection marker, hint arrow,
+// intro ring)
 // then the iris strip in `overlay`, and up to two icons (the intro's, the
 // friend hint).
 struct BoardOverlays {

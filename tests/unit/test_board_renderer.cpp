@@ -351,6 +351,14 @@ TEST(BoardRendererCaches, GivenTheLastDrawnFrame_ThenOnlyThatFrameAtThatSizeShow
     BoardFrame selected = frame;
     selected.selection = Selection{0, false};
     EXPECT_FALSE(rig.renderer.shows_same(selected));
+    BoardFrame hinted = frame;
+    hinted.hint = HintArrow{{0, 0}, Direction{1, 0}, 1.0f};
+    EXPECT_FALSE(rig.renderer.shows_same(hinted));
+    rig.renderer.draw(hinted);
+    EXPECT_TRUE(rig.renderer.shows_same(hinted));
+    hinted.hint->strength = 0.5f;
+    EXPECT_FALSE(rig.renderer.shows_same(hinted)) << "the arrow fades";
+    rig.renderer.draw(frame);
     const MoveEvent event = step_of_snake_0(-0.5f);
     BoardFrame stepping = frame;
     stepping.event = &event;
