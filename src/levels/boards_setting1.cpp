@@ -32,9 +32,9 @@ idea: two cells long and shrinking means gone: make the companion vanish, not yo
 )"),
         board("86.rs", "Hot Potato", 1, R"(
 ground marks items snakes
-......  .....E  ..--..  >A....
-#...##  ......  ...+..  .>b...
-idea: a two-cell snake cannot survive a shrink; someone must grow before taking a potato
+......  .....E  .+--..  ....A<
+#...#.  ......  ......  .>b...
+idea: a two-cell snake cannot survive a shrink, yet yours faces two: the companion takes the first and vanishes, and you go round below to grow before taking the second
 )"),
         board("52.rs", "Three Strikes", 1, R"(
 ground marks items snakes
