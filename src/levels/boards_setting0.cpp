@@ -148,8 +148,8 @@ idea: The snake squeezes out over the top while the upper companion drops into i
         board("30.rs", "Concentric", 0, R"(
 ground marks  items  snakes
 .....  .....  .....  v<<<<
-.....  .....  .....  v.A<^
-..#..  .....  .....  v..^^
+.....  .....  .....  vv..^
+..#..  .....  .....  vv.A^
 ....#  .....  .....  v>>^.
 .....  ....E  .....  >>>b.
 idea: The inner snake curls inward to leave the outer ring free; then the outer snake travels right round the board so that its tail clears the exit corner.

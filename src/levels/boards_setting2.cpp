@@ -68,10 +68,10 @@ idea: The exit is a pool that three friends crowd round: each must step round to
 )"),
         board("p3.rs", "Gauntlet", 2, R"(
 ground marks items snakes
-~~#...#...#  ...........  ...........  .....v.....
-~~~.#.~.#..  ..........E  ...........  .A...v...c.
-~~#...#...#  ...........  ...........  >^..b<.>>^.
-idea: Two turning islands in a row, turning opposite ways: follow each friend round its own way, over the top of one and under the other.
+~~#...#...#  ...........  ...........  ...v<v.....
+~~~.#.~.#..  ...........  ...........  ...A.v...c.
+~~#...#...#  .........E.  ...........  ....b<.>>^.
+idea: Two turning islands in a row, turning opposite ways, and the exit under the far friend: turn round in the water first, then follow each friend round its own way, over the top of one and under the other.
 )"),
         board("24.rs", "There and Back Again", 2, R"(
 ground marks items snakes

@@ -33,7 +33,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 94> kSolutio
     {"28.rs", "URRRNLULDNUU"},
     {"29.rs", "RRUUNNLLLLNNDRRR"},
     {"3.rs", "RRRRU"},
-    {"30.rs", "LDDRNUURUULLLLDDDDRNDRR"},
+    {"30.rs", "ULLDDRNUURUULLLLDDDDRNDRR"},
     {"31.rs", "NDRUURDNLLURNRDLNRNLNRNL"},
     {"32.rs", "LLLLUNDRRDRRRNRDRRRDRRRU"},
     {"33.rs", "DRRUUULDLLDRDRNLUUNRRRU"},
@@ -102,7 +102,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 94> kSolutio
     {"93.rs", "ULUURRDRRULLLLDDDRRRRRURU"},
     {"p1.rs", "NRNNRRRNNDLDNNUURRNRRRRRNL"},
     {"p2.rs", "LNDLNRURRRDDNULLDLLD"},
-    {"p3.rs", "RRURNLNULLNRNUNNDRRDRRNNDNUR"},
+    {"p3.rs", "LLULDRRRURNLNULLNRNUNNDRRDRR"},
     {"p5.rs", "DNUULLLLDNURURRDDDNNDRD"},
 }};
 // clang-format on
