@@ -34,10 +34,10 @@ idea: The friend in the way must back off up the long passage; the short hole be
 )"),
         board("83.rs", "U-Turn", 0, R"(
 ground marks items snakes
-..##..  .....E  ......  ......
-......  ......  ......  ..A<<<
-.#.#.#  ......  ......  ......
-idea: The exit is behind the snake, which must find the one place wide enough to turn round; the holes below are too narrow.
+..#.#.  ......  ......  .....v
+......  ......  ......  ...A<<
+.#.#.#  ....E.  ......  ......
+idea: The exit is down a hole behind the snake, which must find the one place wide enough to turn round, far to the left; the holes above and below are too narrow.
 )"),
         board("12.rs", "Parallel", 0, R"(
 ground marks items snakes
@@ -55,19 +55,19 @@ idea: The snake turns round on the left first; then the companion can loop down 
 )"),
         board("87.rs", "Nope Rope", 0, R"(
 ground marks items snakes
-.#....  ......  ......  ..>>>v
-......  ......  ......  ..^..b
-##..#.  ...E..  ......  ..^<..
-......  ......  ......  >>A^<<
-idea: The long companion has to coil up on itself in the right-hand corner, chasing its own tail, to free the two cells the snake needs.
+......  ......  ......  >>v>>v
+#...#.  .E....  ......  ..>^.v
+.#..#.  ......  ......  .....v
+......  ......  ......  >>A..b
+idea: The long companion fills the top and the right-hand side; it has to coil round on itself, chasing its own tail, before the snake can climb to the exit beside it.
 )"),
         board("7.rs", "Dead Ends", 0, R"(
 ground marks items snakes
 #####.#####  ...........  ...........  ...........
-###.#.#####  ...........  ...........  ...........
-###.#.#####  ...........  ...........  ...........
-...........  ..........E  ...........  >>A...c<b<<
-idea: Each companion must be parked head first in a dead end as deep as it is long, so the short one must pass the deep one by.
+#####.####.  ..........E  ...........  ...........
+##..#.#.#..  ...........  ...........  ..........b
+...........  ...........  ...........  >>A..c<..>^
+idea: Each companion must be parked in a dead end that fits it: the long one backs off the exit and climbs the deep shaft, the short one tucks into the low nook by the snake's head; the shallow holes catch whoever tries them.
 )"),
         board("13.rs", "Heads or Tails", 0, R"(
 ground marks items snakes
@@ -78,17 +78,17 @@ idea: The exit lies under the snake's own tail; it can only turn round where the
 )"),
         board("45.rs", "Shuffle", 0, R"(
 ground marks items snakes
-.....  .....  .....  ..b<<
-.#..#  .....  .....  ..vv.
-.....  ...E.  .....  .A<c.
-idea: The three snakes trade places in turn: the snake climbs over the top, the long companion drops into the bottom row, and the short one steps aside last.
+.....  .....  .....  b.v..
+.#..#  .....  .....  ^.vv.
+.....  ...E.  .....  ^.Ac.
+idea: Three snakes stand side by side and the short one sits on the exit: they trade places a step at a time, each waiting for the gap the others leave, until the snake can come down on the exit.
 )"),
         board("19.rs", "Squeezing Through", 0, R"(
 ground marks items snakes
-......  ......  ......  v<.A..
-..#...  ......  ......  b..^<<
-.#.#..  E.....  ......  ......
-idea: The snakes must swap sides: the snake makes room on the right so the companion can squeeze into the pocket by the pillar, then slips past it along the top.
+.....#  ......  ......  v<..v.
+..#...  ......  ......  b...v.
+.#....  E.....  ......  ...A<.
+idea: The snakes must swap sides: the snake makes room on the right so the companion can squeeze past, then slips by it into the corner under the companion's old place.
 )"),
         board("1.rs", "Ekans", 0, R"(
 ground marks items snakes
@@ -116,11 +116,11 @@ idea: The snake must turn round below the rock and climb back up the left, so th
 )"),
         board("27.rs", "Not Far to Go", 0, R"(
 ground marks items snakes
-......  ......  ......  v<<...
-.###..  E.....  ......  v...v.
-.....#  ......  ......  A..b<.
+.....#  E.....  ......  v<<>v.
+.###..  ......  ......  v...b.
+.....#  ......  ......  A.....
 #..#..  ......  ......  ......
-idea: The exit is the cell behind the snake's head, yet it can only be reached from above: the snake circles the wall while the companion swaps into the far corner.
+idea: The exit lies under the snake's own tail, not far to go, yet the snake must circle the wall and come back along the top while the companion gets out of its way.
 )"),
         board("33.rs", "Ouroboros", 0, R"(
 ground marks items snakes
@@ -148,8 +148,8 @@ idea: The snake squeezes out over the top while the upper companion drops into i
         board("30.rs", "Concentric", 0, R"(
 ground marks  items  snakes
 .....  .....  .....  v<<<<
-.....  .....  .....  v.A<^
-..#..  .....  .....  v..^^
+.....  .....  .....  vv..^
+..#..  .....  .....  vv.A^
 ....#  .....  .....  v>>^.
 .....  ....E  .....  >>>b.
 idea: The inner snake curls inward to leave the outer ring free; then the outer snake travels right round the board so that its tail clears the exit corner.

@@ -35,9 +35,9 @@ idea: Hide in the reeds: the friend's only way out of its strip is the dry road 
 )"),
         board("48.rs", "Lock", 2, R"(
 ground marks items snakes
-~~#...#  .......  .......  .......
-~~~.~..  ......E  .......  .A...b.
-~~#...#  .......  .......  >^.>>^.
+~~#...#  .......  .......  .A.....
+~~~.~..  ......E  .......  .^<..b.
+~~#...#  .......  .......  ...>>^.
 idea: Swim into the basin in the middle of the lock and wait there: the friend is the lock gate and can only swing round the dry ring, and once it has swung past the snake, the far side opens.
 )"),
         board("76.rs", "Winding Order", 2, R"(
@@ -68,18 +68,18 @@ idea: The exit is a pool that three friends crowd round: each must step round to
 )"),
         board("p3.rs", "Gauntlet", 2, R"(
 ground marks items snakes
-~~#...#...#  ...........  ...........  .....v.....
-~~~.#.~.#..  ..........E  ...........  .A...v...c.
-~~#...#...#  ...........  ...........  >^..b<.>>^.
-idea: Two turning islands in a row, turning opposite ways: follow each friend round its own way, over the top of one and under the other.
+~~#...#...#  ...........  ...........  ...v<v.....
+~~~.#.~.#..  ...........  ...........  ...A.v...c.
+~~#...#...#  .........E.  ...........  ....b<.>>^.
+idea: Two turning islands in a row, turning opposite ways, and the exit under the far friend: turn round in the water first, then follow each friend round its own way, over the top of one and under the other.
 )"),
         board("24.rs", "There and Back Again", 2, R"(
 ground marks items snakes
-#..~~~~~  ........  ........  ........
-.......~  E.......  ........  .b<<<...
+#..~~~~~  ........  ........  .>v.....
+......#~  E.......  ........  .b<.....
 ##~~~~~~  ........  ........  ........
-~~~~~~~~  ........  ........  ....>>A.
-idea: The friend faces the exit it would block for good: it must walk on into the little square, turn round there by chasing its tail and walk all the way back out along the causeway.
+~~~~~~~~  ........  ........  ..A<<...
+idea: The friend is coiled in the little square facing the exit it would block for good: the snake swims round and waits above it while the friend turns round by chasing its tail and walks off along the causeway, then the snake comes back down through the square.
 )"),
         board("36.rs", "Symmetry", 2, R"(
 ground marks items snakes

@@ -162,10 +162,10 @@ idea: there is barely a spare cell: the two companions must circle each other ag
 )"),
         board("79.rs", "Ssssssss", 3, R"(
 ground marks items snakes
-......  ......  ......  .b<<<<
-..#...  .E....  ......  v<.A<.
-..##.#  ......  ......  >c..^.
-.....#  ......  ......  .>>>^.
+......  ......  ......  b<<<<.
+..#...  ......  ......  .c.A<.
+..##.#  E.....  ......  >^..^.
+......  ......  ......  ^>>>^.
 two-headed: A
 idea: three long snakes wound into S-bends fill the board; unwind them a bend at a time, leading with whichever head has room, until yours can reach the exit
 )"),

@@ -6,6 +6,7 @@
 #include "board_lab/solution_walk.hpp"
 #include "board_lab/solve_all.hpp"
 #include "board_lab/two_heads.hpp"
+#include "board_lab/wander.hpp"
 #include "levels/board_writer.hpp"
 #include "levels/solution_letters.hpp"
 
@@ -75,6 +76,17 @@ void print_tuning(const Puzzle& puzzle, const Options& o, SolveLimits limits) {
                     solution_letters(boards[i], reports[i].moves).c_str());
 }
 
+// How an aimless player fares: the share of undo-free random walks that finish.
+void print_wander(const Puzzle& puzzle, const WanderRun& run, SolveLimits limits) {
+    const WanderReport w = wander(puzzle, run, limits);
+    if (!w.measured) {
+        std::printf("wander: too many positions\n");
+        return;
+    }
+    std::printf("wander: %zu walks of up to %zu moves: %.1f%% finish, %.1f%% end dead\n", w.walks,
+                run.max_moves, 100.0 * w.finished_share(), 100.0 * w.dead_share());
+}
+
 } // namespace
 
 int measure_command(const Options& o, const std::vector<NamedBoard>& boards) {
@@ -95,6 +107,8 @@ int measure_command(const Options& o, const std::vector<NamedBoard>& boards) {
         } else {
             status = 1;
         }
+        if (o.wander)
+            print_wander(puzzle, *o.wander, limits);
         if (o.ablate)
             print_ablations(puzzle, r, o, limits);
         if (o.tune > 0)

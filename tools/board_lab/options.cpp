@@ -18,6 +18,7 @@ or bare pictures; "-" reads standard input. --setting S gives their setting.
 
   measure    figures and shortest solution of each board
              [--trace] [--traps] [--ablate] [--items] [--prune] [--tune N]
+             [--wander N [--walks K]]
   search     proposals from each board, or with no board from random ones of
              --size WxH --snake LEN [--companion LEN] [--two-headed LEN]
              [--walls N] [--water N] [--grow N] [--shrink N] [--targets N]
@@ -79,6 +80,12 @@ bool snake(std::string_view text, Cast& cast, bool companion, bool two_headed) {
     return number(text, cast.snakes.back().length);
 }
 
+WanderRun& wander_run(Options& o) {
+    if (!o.wander)
+        o.wander.emplace();
+    return *o.wander;
+}
+
 using Flag = std::function<void(Options&)>;
 using Valued = std::function<bool(Options&, std::string_view)>;
 
@@ -119,6 +126,9 @@ const std::map<std::string_view, Valued>& valued() {
         {"--max-positions",
          [](Options& o, std::string_view v) { return number(v, o.max_positions.emplace()); }},
         {"--tune", [](Options& o, std::string_view v) { return number(v, o.tune); }},
+        {"--wander",
+         [](Options& o, std::string_view v) { return number(v, wander_run(o).max_moves); }},
+        {"--walks", [](Options& o, std::string_view v) { return number(v, wander_run(o).walks); }},
         {"--size", [](Options& o, std::string_view v) { return size(v, o.cast); }},
         {"--snake", [](Options& o, std::string_view v) { return snake(v, o.cast, false, false); }},
         {"--companion",

@@ -7,6 +7,7 @@
 #include "board_lab/score.hpp"
 #include "board_lab/search.hpp"
 #include "board_lab/target_placement.hpp"
+#include "board_lab/wander.hpp"
 
 #include <optional>
 #include <string>
@@ -28,6 +29,7 @@ struct Options {
     bool items = false;
     bool prune = false;
     std::size_t tune = 0;
+    std::optional<WanderRun> wander; // --wander N [--walks K]
     // search, scramble, place-targets and rank
     Cast cast;
     ChangeRules rules;
