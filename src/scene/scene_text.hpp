@@ -11,8 +11,9 @@ class SceneText {
   public:
     virtual ~SceneText() = default;
     // Every overworld pass outside the title sequence: the selected level's
-    // title, centred near the bottom edge.
-    virtual void queue_level_title(std::string_view title) = 0;
+    // title, centred near the bottom edge; with `entry_hint`, a line under it
+    // telling how to enter the level, for a player who never has.
+    virtual void queue_level_title(std::string_view title, bool entry_hint) = 0;
     // Title sequence progress 1.0 up to 5.0: the game's title, one word per
     // line, centred; progress lets the words fade.
     virtual void queue_game_title(float progress) = 0;
