@@ -230,8 +230,8 @@ MenuUpdate update_confirmation(const MenuState& state, UiContext& context, const
 // Rows a little further apart than their text is tall, and key buttons in
 // columns wide enough for the longest key names, which shrink to fit them.
 constexpr float kRowTop = 0.04f;
-constexpr float kRowStep = 0.085f;
-constexpr float kKeySize = 0.06f;
+constexpr float kRowStep = 0.077f; // eleven rows above "Reset to defaults"
+constexpr float kKeySize = 0.055f;
 constexpr float kLabelX = 0.3f;
 constexpr float kLabelWidth = 0.17f;
 constexpr std::array<float, 2> kKeyColumn{0.57f, 0.75f};

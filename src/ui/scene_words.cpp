@@ -5,9 +5,12 @@
 #include "ui/widgets.hpp"
 
 #include <algorithm>
+#include <string>
 
 namespace coilwend {
 namespace {
+
+constexpr std::uint8_t kStarIcon = 20;
 
 // The game's name is one word; its line is a third of the title block, and
 // the block, 0.6 of the window's height, is centred.
@@ -80,6 +83,14 @@ void SceneWords::queue_entry_hint() {
          {1, 1, 1});
     x += static_cast<float>(button + space);
     text(context_, x / w, kHintY, kHintSize, TextShadow::Drop, TextAlign::Left, 1.0f, after);
+}
+
+// Above the title, smaller: "Best: 8 moves", and the star when no solution is shorter.
+void SceneWords::queue_level_record(std::uint32_t moves, bool shortest) {
+    const std::string words = "Best: " + std::to_string(moves) + (moves == 1 ? " move" : " moves");
+    text(context_, 0.5f, -0.185f, 0.05f, TextShadow::Drop, TextAlign::Centred, 1.0f, words);
+    if (shortest)
+        icon(context_, 0.5f, -0.245f, 0.05f, kStarIcon, {1.0f, 0.85f, 0.3f});
 }
 
 void SceneWords::queue_game_title(float progress) {

@@ -18,6 +18,7 @@ class SceneWords final : public SceneText {
     explicit SceneWords(UiContext& context, std::function<std::string(Keycode)> key_name = {})
         : context_(context), key_name_(std::move(key_name)) {}
     void queue_level_title(std::string_view title, bool entry_hint) override;
+    void queue_level_record(std::uint32_t moves, bool shortest) override;
     void queue_game_title(float progress) override;
 
   private:
@@ -31,6 +32,6 @@ class SceneWords final : public SceneText {
 // fades in after 1.0 and out before 5.0, so it never pops.
 float game_title_alpha(float progress);
 
-inline constexpr std::uint8_t kButtonAPrompt = 20;
+inline constexpr std::uint8_t kButtonAPrompt = 21;
 
 } // namespace coilwend

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Renders the twenty-one game icons from the SVG sources in tools/assets/icons/
+# Renders the game icons from the SVG sources in tools/assets/icons/
 # into assets/icons/icon_00.png .. icon_20.png (256 x 256, 8-bit RGBA).
 #
 # Every icon is drawn white on transparent, because the game tints icons and
@@ -39,7 +39,8 @@ icons=(
     button-b               # 17 controller B prompt (undo)
     button-y               # 18 controller Y prompt (reset)
     back-button            # 19 controller Back prompt (leave the level)
-    button-a               # 20 controller A prompt (enter the level)
+    star                   # 20 a level's record equals its shortest solution (drawn for this game)
+    button-a               # 21 controller A prompt (enter the level)
 )
 
 mkdir -p "$out"
