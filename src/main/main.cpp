@@ -15,6 +15,7 @@
 #include "main/gl_attributes.hpp"
 #include "main/gl_context_setup.hpp"
 #include "main/main_loop.hpp"
+#include "main/menu_input.hpp"
 #include "main/panic_box.hpp"
 #include "main/screen_sizes.hpp"
 #include "main/sdl_error.hpp"
@@ -89,7 +90,7 @@ int run_game(std::span<const char* const> arguments) {
     PreferencesFile save_file(prefs, "save");
     PreferencesFile records_file(prefs, "records");
     PlayerMusic music(music_player());
-    SceneWords words(ui->context);
+    SceneWords words(ui->context, key_caption);
     LevelButtonsOverlay buttons(ui->context);
     GameOutputs outputs;
     outputs.board = &board;

@@ -19,20 +19,26 @@ MenuEnvironment environment() {
     MenuEnvironment env;
     env.sound_muted = sound_muted();
     env.version = game_version();
-    env.key_name = [](Keycode code) {
-        const char* name = SDL_GetKeyName(code);
-        // An unnamed key would leave a button too narrow to click.
-        return name != nullptr && *name != '\0' ? std::string(name) : std::string("?");
-    };
+    env.key_name = key_caption;
     return env;
 }
 
 ButtonResult menu_button(UiContext& context, const UiEvent* event) {
-    return icon_button(context, event, kMenuButtonAt, kMenuButtonAt, kMenuButtonSize,
-                       kMenuButtonIcon, ButtonUse::Enabled, {1, 1, 1});
+    const ButtonResult result =
+        icon_button(context, event, kMenuButtonAt, kMenuButtonAt, kMenuButtonSize, kMenuButtonIcon,
+                    ButtonUse::Enabled, {1, 1, 1});
+    if (event == nullptr && !context.icon_queue.empty())
+        context.icon_queue.back().halo = 1; // it lies on the map, pale or grey
+    return result;
 }
 
 } // namespace
+
+std::string key_caption(Keycode code) {
+    const char* name = SDL_GetKeyName(code);
+    // An unnamed key would leave a button too narrow to click.
+    return name != nullptr && *name != '\0' ? std::string(name) : std::string("?");
+}
 
 std::optional<UiEvent> to_ui_event(const SDL_Event& event) {
     switch (event.type) {

@@ -3,6 +3,7 @@
 // map, the events it owns while open, the results it hands back (quit,
 // reset progress, the sound switch, new bindings) and its drawing.
 
+#include "input/keymap.hpp"
 #include "scene/game.hpp"
 #include "storage/stored_file.hpp"
 #include "ui/ui_context.hpp"
@@ -11,8 +12,12 @@
 #include <SDL.h>
 
 #include <optional>
+#include <string>
 
 namespace coilwend {
+
+// A key's caption: the platform's key name, "?" for an unnamed key.
+std::string key_caption(Keycode code);
 
 // Left-button presses, releases and pointer motion, or a key or controller event.
 std::optional<UiEvent> to_ui_event(const SDL_Event& event);

@@ -146,6 +146,7 @@ void Game::select_entry(std::size_t index) {
 }
 
 void Game::start_title() {
+    entry_hint_ = true; // a first start, or progress reset: nothing entered yet
     transition_ = {TransitionKind::Title, 0.0f, false, {}};
     world_.hold = {};
     world_.drag = {};
@@ -264,6 +265,7 @@ void Game::start_level() {
     const std::string_view id = world_.levels[world_.selected].id;
     play_ = coilwend::start_level(find_level(id).puzzle, selection);
     play_->sounds = out_.sounds;
+    entry_hint_ = false;
     hints_ = std::make_unique<HintSearch>(play_->start());
     hints_announced_ = false;
     shown_hint_.reset();
@@ -556,7 +558,7 @@ void Game::draw_overworld() {
     if (out_.text != nullptr) {
         // The menu's own lines reach down to where the title sits.
         if (t.kind != TransitionKind::Title && !menu_) {
-            out_.text->queue_level_title(level_title(find_level(selected.id)));
+            out_.text->queue_level_title(level_title(find_level(selected.id)), entry_hint_);
             queue_record(*out_.text, records_, selected.id);
         } else if (t.progress >= kTitleWordsFrom && t.progress < kTitleWordsUntil)
             out_.text->queue_game_title(t.progress);

@@ -152,6 +152,7 @@ class Game {
     MapScreen screen_;
     Overworld world_;
     Transition transition_;
+    bool entry_hint_ = false; // no level entered since the title: say how to enter one
     float scenery_phase_ = 0.0f;
     std::optional<LevelPlay> play_;
     std::optional<BoardCamera> level_camera_;

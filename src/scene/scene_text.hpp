@@ -12,8 +12,9 @@ class SceneText {
   public:
     virtual ~SceneText() = default;
     // Every overworld pass outside the title sequence: the selected level's
-    // title, centred near the bottom edge.
-    virtual void queue_level_title(std::string_view title) = 0;
+    // title, centred near the bottom edge; with `entry_hint`, a line under it
+    // telling how to enter the level, for a player who never has.
+    virtual void queue_level_title(std::string_view title, bool entry_hint) = 0;
     // Right after the title when the player has finished the level: the
     // fewest moves it took, with a star when that is a shortest solution.
     virtual void queue_level_record(std::uint32_t moves, bool shortest) = 0;

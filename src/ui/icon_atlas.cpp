@@ -3,7 +3,9 @@
 #include "game/log.hpp"
 #include "ui/quad.hpp"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace coilwend {
 namespace {
@@ -38,6 +40,7 @@ COILWEND_ICON(17)
 COILWEND_ICON(18)
 COILWEND_ICON(19)
 COILWEND_ICON(20)
+COILWEND_ICON(21)
 #undef COILWEND_ICON
 
 namespace coilwend {
@@ -52,7 +55,7 @@ std::span<const unsigned char> embedded_icon(std::size_t index) {
         COILWEND_ICON(08), COILWEND_ICON(09), COILWEND_ICON(10), COILWEND_ICON(11),
         COILWEND_ICON(12), COILWEND_ICON(13), COILWEND_ICON(14), COILWEND_ICON(15),
         COILWEND_ICON(16), COILWEND_ICON(17), COILWEND_ICON(18), COILWEND_ICON(19),
-        COILWEND_ICON(20),
+        COILWEND_ICON(20), COILWEND_ICON(21),
     }};
 #undef COILWEND_ICON
     return icons[index];
@@ -116,6 +119,22 @@ void build_icon_mesh(std::span<const IconQueueEntry> queue,
             shade = kDisabledShade;
         const Rgb3 c{entry.colour.r * shade, entry.colour.g * shade, entry.colour.b * shade};
         const TextureRect& t = uv[entry.icon < kIconCount ? entry.icon : 0];
+        if (entry.halo != 0) {
+            // Black copies of the icon around it: the premultiplied atlas
+            // turns a black tint into a dark silhouette.
+            const float r = std::max(1.0f, static_cast<float>(entry.size) / 40.0f);
+            for (const auto& [dx, dy] : {std::pair{-r, -r},
+                                         {0.0f, -r},
+                                         {r, -r},
+                                         {-r, 0.0f},
+                                         {r, 0.0f},
+                                         {-r, r},
+                                         {0.0f, r},
+                                         {r, r}})
+                push_quad(out, static_cast<float>(entry.x) + dx, static_cast<float>(entry.y) + dy,
+                          static_cast<float>(entry.x + entry.size) + dx,
+                          static_cast<float>(entry.y + entry.size) + dy, t, {0, 0, 0, 1.0f});
+        }
         push_quad(out, static_cast<float>(entry.x), static_cast<float>(entry.y),
                   static_cast<float>(entry.x + entry.size),
                   static_cast<float>(entry.y + entry.size), t, {c.r, c.g, c.b, 1.0f});

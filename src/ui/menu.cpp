@@ -15,6 +15,7 @@ constexpr Rgb3 kDim{0.3f, 0.3f, 0.3f};
 constexpr Rgb3 kCloseGrey{0.8f, 0.8f, 0.8f};
 constexpr std::uint8_t kCloseIcon = 5;
 constexpr float kCloseSize = 0.1f;
+constexpr float kFrameAspect = 9.0f / 16.0f; // the menu's frame, height over width
 
 // ---- Input shared by every screen ----
 
@@ -74,12 +75,14 @@ struct MainItem {
     float y;
     std::uint8_t icon;
 };
+// Evenly spaced with room between them, so no two click areas meet.
+constexpr float kMainItemSize = 0.14f;
 constexpr std::array<MainItem, kMainItems> kMainItemsLayout{{
     {0.09f, 3}, // sound: 3 on, 4 off
     {0.25f, 10},
-    {0.37f, 6},
-    {0.56f, 7},
-    {0.74f, 9},
+    {0.41f, 6},
+    {0.57f, 7},
+    {0.73f, 9},
 }};
 constexpr std::uint8_t kSoundOffIcon = 4;
 enum MainItemIndex : std::uint8_t { kSound, kControls, kReset, kCredits, kExit };
@@ -129,16 +132,14 @@ MenuUpdate update_main(const MenuState& state, UiContext& context, const UiEvent
         const std::uint8_t icon_index =
             item == kSound && environment.sound_muted ? kSoundOffIcon : layout.icon;
         const Rgb3 colour = !state.keyboard_mode || state.selection == item ? kWhite : kDim;
-        if (clicked(icon_button(context, event, 0.5f, layout.y, 0.15f, icon_index,
+        if (clicked(icon_button(context, event, 0.5f, layout.y, kMainItemSize, icon_index,
                                 ButtonUse::Enabled, colour)) &&
             !result)
             result = choose_main_item(state, item, false);
     }
-    // The close button hugs the panel's left edge, which moves in a tall window.
-    const UiSize size = event == nullptr ? context.drawable_size : context.window_size;
-    const float aspect = size.width == 0 ? 1.0f : float(size.height) / float(size.width);
-    if (clicked(icon_button(context, event, 0.35f + 0.02f * std::min(1.0f, aspect), 0.1f,
-                            kCloseSize, kCloseIcon, ButtonUse::Enabled, kCloseGrey)) &&
+    // The close button hugs the panel's left edge.
+    if (clicked(icon_button(context, event, 0.35f + 0.02f * kFrameAspect, 0.1f, kCloseSize,
+                            kCloseIcon, ButtonUse::Enabled, kCloseGrey)) &&
         !result)
         result = close_menu();
     if (event == nullptr)
@@ -182,7 +183,8 @@ MenuUpdate update_confirmation(const MenuState& state, UiContext& context, const
                  "Reset all progress?");
         } else {
             text(context, 0.5f, 0.25f, 0.25f, TextShadow::None, TextAlign::Centred, 1.0f, "Exit?");
-            text(context, 0.5f, 0.45f, 0.05f, TextShadow::None, TextAlign::Centred, 1.0f,
+            // Below the question's text box, descenders included.
+            text(context, 0.5f, 0.515f, 0.05f, TextShadow::None, TextAlign::Centred, 1.0f,
                  "All progress has been automatically saved");
         }
     }
@@ -225,9 +227,15 @@ MenuUpdate update_confirmation(const MenuState& state, UiContext& context, const
 
 // ---- Controls ----
 
+// Rows a little further apart than their text is tall, and key buttons in
+// columns wide enough for the longest key names, which shrink to fit them.
 constexpr float kRowTop = 0.04f;
-constexpr float kRowStep = 0.075f; // eleven rows above "Reset to defaults"
-constexpr float kKeySize = 0.07f;
+constexpr float kRowStep = 0.077f; // eleven rows above "Reset to defaults"
+constexpr float kKeySize = 0.055f;
+constexpr float kLabelX = 0.3f;
+constexpr float kLabelWidth = 0.17f;
+constexpr std::array<float, 2> kKeyColumn{0.57f, 0.75f};
+constexpr float kKeyTextWidth = 0.13f; // the face adds its padding to this
 
 MenuUpdate update_controls(const MenuState& entry, UiContext& context, const UiEvent* event,
                            const MenuEnvironment& environment) {
@@ -260,15 +268,17 @@ MenuUpdate update_controls(const MenuState& entry, UiContext& context, const UiE
         if (!row.second_slot) {
             y += kRowStep;
             if (event == nullptr)
-                text(context, 0.3f, y, kKeySize, TextShadow::None, TextAlign::Left, 1.0f,
-                     row.caption);
+                text(context, kLabelX, y,
+                     fitting_size(context, event, row.caption, kKeySize, kLabelWidth),
+                     TextShadow::None, TextAlign::Left, 1.0f, row.caption);
         }
         const Keycode code = keymap().keys[slot];
         const std::string caption = state.waiting && state.slot == slot ? std::string("...")
                                     : environment.key_name              ? environment.key_name(code)
                                                                         : std::to_string(code);
-        if (clicked(text_button(context, event, row.second_slot ? 0.7f : 0.6f, y, kKeySize, kWhite,
-                                caption)) &&
+        const float size = fitting_size(context, event, caption, kKeySize, kKeyTextWidth);
+        if (clicked(framed_button(context, event, kKeyColumn[row.second_slot ? 1 : 0], y, size,
+                                  kWhite, caption)) &&
             !result) {
             MenuState waiting = state;
             waiting.waiting = true;
@@ -276,7 +286,8 @@ MenuUpdate update_controls(const MenuState& entry, UiContext& context, const UiE
             result = stay(waiting);
         }
     }
-    if (clicked(text_button(context, event, 0.65f, 0.9f, kKeySize, kWhite, "Reset to defaults")) &&
+    if (clicked(
+            framed_button(context, event, 0.65f, 0.9f, kKeySize, kWhite, "Reset to defaults")) &&
         !result) {
         keymap() = default_keymap();
         result = stay(state, MenuEffect::SaveSettings);
@@ -291,11 +302,14 @@ MenuUpdate update_controls(const MenuState& entry, UiContext& context, const UiE
 
 // ---- Credits ----
 
+constexpr float kCreditWidth = 0.76f;
+
 struct CreditLine {
     float y, size;
     std::string_view text;
 };
 
+// Stacked lines leave a gap of at least a sixth of their size between them.
 constexpr std::array<CreditLine, 2> kGameBy{{
     {0.2f, 0.1f, "A game by"},
     {0.4f, 0.2f, "the Coilwend team"},
@@ -308,12 +322,12 @@ constexpr std::array<CreditLine, 4> kLevelDesign{{
 }};
 constexpr std::array<CreditLine, 7> kTesters{{
     {0.1f, 0.1f, "<3 to my beta testers"},
-    {0.25f, 0.1f, "everyone who played"},
-    {0.35f, 0.1f, "the early builds,"},
-    {0.45f, 0.1f, "got the snakes stuck,"},
-    {0.55f, 0.1f, "found the way out,"},
-    {0.65f, 0.1f, "and told us"},
-    {0.75f, 0.1f, "where it hurt"},
+    {0.25f, 0.085f, "everyone who played"},
+    {0.35f, 0.085f, "the early builds,"},
+    {0.45f, 0.085f, "got the snakes stuck,"},
+    {0.55f, 0.085f, "found the way out,"},
+    {0.65f, 0.085f, "and told us"},
+    {0.75f, 0.085f, "where it hurt"},
 }};
 constexpr std::array<CreditLine, 4> kIcons{{
     {0.1f, 0.1f, "Icons from"},
@@ -325,23 +339,24 @@ constexpr std::array<CreditLine, 2> kFont{{
     {0.2f, 0.1f, "Comfortaa"},
     {0.4f, 0.1f, "\xC2\xA9 2011 The Comfortaa Project Authors"},
 }};
-constexpr std::array<CreditLine, 3> kMusic{{
+constexpr std::array<CreditLine, 4> kMusic{{
     {0.2f, 0.1f, "Music by"},
     {0.4f, 0.1f, "the Coilwend team"},
-    {0.5f, 0.1f, "Instruments: FluidR3 GM soundfont, MIT licence"},
+    {0.58f, 0.07f, "Instruments: FluidR3 GM soundfont,"},
+    {0.67f, 0.07f, "MIT licence"},
 }};
 constexpr std::array<CreditLine, 11> kSounds{{
-    {0.1f, 0.1f, "Sound effects made by the Coilwend team"},
-    {0.18f, 0.07f, "Slithers: soft grains of filtered noise"},
-    {0.25f, 0.07f, "Bite: a crunch and a rising gulp"},
-    {0.32f, 0.07f, "Shrink: a falling pop and a hiss"},
-    {0.39f, 0.07f, "Vanish: a little puff of dust"},
-    {0.46f, 0.07f, "Undo and reset: tape spooling backwards"},
-    {0.53f, 0.07f, "Splash: a slap and bursting drops"},
-    {0.6f, 0.07f, "Bump: a dull thud"},
-    {0.67f, 0.07f, "Exit: a slurp and a bright arpeggio"},
-    {0.74f, 0.07f, "Targets: light ticks and two-note chimes"},
-    {0.81f, 0.07f, "All synthesised in Python, no recordings"},
+    {0.08f, 0.09f, "Sound effects by the Coilwend team"},
+    {0.2f, 0.056f, "Slithers: soft grains of filtered noise"},
+    {0.268f, 0.056f, "Bite: a crunch and a rising gulp"},
+    {0.336f, 0.056f, "Shrink: a falling pop and a hiss"},
+    {0.404f, 0.056f, "Vanish: a little puff of dust"},
+    {0.472f, 0.056f, "Undo and reset: tape spooling backwards"},
+    {0.54f, 0.056f, "Splash: a slap and bursting drops"},
+    {0.608f, 0.056f, "Bump: a dull thud"},
+    {0.676f, 0.056f, "Exit: a slurp and a bright arpeggio"},
+    {0.744f, 0.056f, "Targets: light ticks and two-note chimes"},
+    {0.812f, 0.056f, "All synthesised in Python, no recordings"},
 }};
 const std::array<std::span<const CreditLine>, kCreditsPages> kCreditPages{
     kGameBy, kLevelDesign, kTesters, kIcons, kFont, kMusic, kSounds};
@@ -349,9 +364,16 @@ const std::array<std::span<const CreditLine>, kCreditsPages> kCreditPages{
 MenuUpdate update_credits(const MenuState& state, UiContext& context, const UiEvent* event) {
     if (event == nullptr) {
         panel(context, 0.95f, 0.95f);
+        // One shrink for the whole page, so its sizes keep their steps; the
+        // width keeps every line clear of the close button and the arrows.
+        float shrink = 1.0f;
         for (const CreditLine& line : kCreditPages[state.page])
-            text(context, 0.5f, line.y, line.size, TextShadow::None, TextAlign::Centred, 1.0f,
-                 line.text);
+            shrink =
+                std::min(shrink, fitting_size(context, event, line.text, line.size, kCreditWidth) /
+                                     line.size);
+        for (const CreditLine& line : kCreditPages[state.page])
+            text(context, 0.5f, line.y, line.size * shrink, TextShadow::None, TextAlign::Centred,
+                 1.0f, line.text);
     }
     std::optional<MenuUpdate> result;
     if (clicked(icon_button(context, event, 0.05f, 0.05f, kCloseSize, kCloseIcon,
@@ -380,6 +402,16 @@ MenuUpdate update_credits(const MenuState& state, UiContext& context, const UiEv
 
 MenuUpdate menu_update(const MenuState& state, UiContext& context, const UiEvent* event,
                        const MenuEnvironment& environment) {
+    // Every menu screen places itself in the 16:9 frame; the words and
+    // buttons over the map use the whole window again afterwards.
+    struct FrameScope {
+        UiContext& context;
+        UiFrame before = context.frame;
+        explicit FrameScope(UiContext& c) : context(c) { context.frame = UiFrame::Wide; }
+        ~FrameScope() { context.frame = before; }
+        FrameScope(const FrameScope&) = delete;
+        FrameScope& operator=(const FrameScope&) = delete;
+    } scope(context);
     switch (state.screen) {
     case MenuScreen::Main:
         return update_main(state, context, event, environment);

@@ -4,6 +4,7 @@
 #include "ui/quad.hpp"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace coilwend {
@@ -13,6 +14,12 @@ constexpr float kDrawableShare = 0.9f; // widest text, as a share of the drawabl
 constexpr float kPressedShade = 0.7f;  // a held text button's caption
 constexpr int kShadowOffset = 2;       // pixels right and down
 constexpr float kShadowOpacity = 0.5f; // of the text's own alpha
+// Words over the map also get a dark ring around every stroke, so they read
+// on pale sand as well as on grey concrete; its width grows with the text.
+constexpr float kHaloShare = 0.035f; // of the text size, at least a pixel
+constexpr float kHaloOpacity = 0.45f;
+constexpr std::array<std::array<int, 2>, 8> kHaloDirections{
+    {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}}};
 
 void push_glyph(std::vector<GlyphVertex>& mesh, const PixelBox& screen, int dx, int dy,
                 const TextureRect& uv, const Rgba& c) {
@@ -60,6 +67,7 @@ void TextFrame::lay_out(const TextQueue& queue, std::uint32_t drawable_width,
         placement.offset = item.left_aligned ? 0 : -(width / 2);
         placement.colour = item.colour;
         placement.shadow = item.shadow;
+        placement.halo = std::max(1, static_cast<int>(kHaloShare * static_cast<float>(item.size)));
         if (dimmed_text && *dimmed_text == text_hash(text)) {
             placement.colour.r *= kPressedShade;
             placement.colour.g *= kPressedShade;
@@ -92,6 +100,25 @@ void TextFrame::build_mesh() {
     mesh_.clear();
     std::size_t skipped = 0;
     for (const Placement& placement : placements_) {
+        // The whole line's halo goes under all its letters, not one letter's
+        // halo over its neighbour.
+        if (placement.shadow) {
+            const Rgba dark{0, 0, 0, kHaloOpacity * placement.colour.a};
+            const Rgba drop{0, 0, 0, kShadowOpacity * placement.colour.a};
+            for (std::size_t i = placement.first; i < placement.first + placement.count; ++i) {
+                const PlacedGlyph& glyph = glyphs_[i];
+                const GlyphLookup found =
+                    cache_.lookup({glyph.glyph, glyph.scale, glyph.x, glyph.y});
+                const auto* quad = std::get_if<GlyphQuad>(&found);
+                if (quad == nullptr)
+                    continue;
+                push_glyph(mesh_, quad->screen, placement.offset + kShadowOffset, kShadowOffset,
+                           quad->uv, drop);
+                for (const auto& [dx, dy] : kHaloDirections)
+                    push_glyph(mesh_, quad->screen, placement.offset + dx * placement.halo,
+                               dy * placement.halo, quad->uv, dark);
+            }
+        }
         for (std::size_t i = placement.first; i < placement.first + placement.count; ++i) {
             const PlacedGlyph& glyph = glyphs_[i];
             const GlyphLookup found = cache_.lookup({glyph.glyph, glyph.scale, glyph.x, glyph.y});
@@ -105,10 +132,6 @@ void TextFrame::build_mesh() {
             const auto* quad = std::get_if<GlyphQuad>(&found);
             if (quad == nullptr)
                 continue;
-            if (placement.shadow) {
-                push_glyph(mesh_, quad->screen, placement.offset + kShadowOffset, kShadowOffset,
-                           quad->uv, {0, 0, 0, kShadowOpacity * placement.colour.a});
-            }
             push_glyph(mesh_, quad->screen, placement.offset, 0, quad->uv, placement.colour);
         }
     }

@@ -63,6 +63,7 @@ class TextFrame {
         int offset = 0;                   // added to every quad's x
         Rgba colour;
         bool shadow = false;
+        int halo = 1; // pixels, for shadowed text
     };
     void lay_out(const TextQueue& queue, std::uint32_t drawable_width,
                  std::optional<std::uint64_t> dimmed_text);

@@ -36,7 +36,18 @@ struct IconQueueEntry {
     Rgb3 colour;
     std::uint8_t icon = 0;
     std::uint8_t enabled = 1;
+    std::uint8_t halo = 0; // 1: a dark outline, for icons over the bright map
 };
+
+// A rectangle of pixels: a framed button's face, or where a widget lies.
+struct UiBox {
+    std::int32_t left = 0, top = 0, width = 0, height = 0;
+};
+
+// What the widgets' fractions are fractions of. The menu was laid out for a
+// 16:9 window; in any other shape it keeps those proportions inside the
+// largest 16:9 box centred in the window, so nothing it places can collide.
+enum class UiFrame : std::uint8_t { Window, Wide };
 
 class PanelPainter;
 
@@ -49,6 +60,8 @@ struct UiContext {
     StickLatch stick_latch;
     TextQueue text_queue;
     std::vector<IconQueueEntry> icon_queue;
+    std::vector<UiBox> box_queue; // framed buttons' faces, drawn under the text
+    UiFrame frame = UiFrame::Window;
     const Font* font = nullptr;     // text buttons measure their captions with it
     PanelPainter* panels = nullptr; // draws panels at once; none without GL
 
@@ -59,6 +72,9 @@ struct UiContext {
         return std::nullopt;
     }
 };
+
+// The pixels the widgets' fractions refer to within `extent`.
+UiBox frame_box(UiFrame frame, UiSize extent);
 
 // After the frame: a button held with nothing pressed counts as pressed
 // outside every widget; a released button makes the pointer idle.

@@ -8,6 +8,8 @@ namespace coilwend {
 namespace {
 
 constexpr QuadColour kPanelColour{0, 0, 0, 0.8f};
+// Framed buttons' faces: a light veil on the dark panel, so captions read as keys.
+constexpr QuadColour kFaceColour{1, 1, 1, 0.16f};
 
 void set_pixel_space(GLuint program, DrawableSize drawable) {
     gl.Uniform1f(uniform_location(program, "width"), static_cast<float>(drawable.width));
@@ -116,14 +118,37 @@ void UiRenderer::draw_icons(UiContext& context, DrawableSize drawable) {
     gl.BindTexture(GL_TEXTURE_2D, 0);
 }
 
+void UiRenderer::draw_boxes(UiContext& context, DrawableSize drawable) {
+    if (context.box_queue.empty() || drawable.width == 0 || drawable.height == 0)
+        return;
+    const auto w = static_cast<float>(drawable.width);
+    const auto h = static_cast<float>(drawable.height);
+    const auto c = kFaceColour;
+    box_mesh_.clear();
+    for (const UiBox& box : context.box_queue) {
+        const float x0 = 2.0f * static_cast<float>(box.left) / w - 1.0f;
+        const float x1 = 2.0f * static_cast<float>(box.left + box.width) / w - 1.0f;
+        const float y0 = 1.0f - 2.0f * static_cast<float>(box.top) / h;
+        const float y1 = 1.0f - 2.0f * static_cast<float>(box.top + box.height) / h;
+        for (const auto& [x, y] :
+             {std::pair{x0, y0}, {x0, y1}, {x1, y1}, {x0, y0}, {x1, y1}, {x1, y0}})
+            box_mesh_.push_back({x, y, c.r, c.g, c.b, c.a});
+    }
+    gl.UseProgram(programs_.flat);
+    panel_buffer_.upload(box_mesh_);
+    panel_buffer_.draw();
+}
+
 void UiRenderer::end_of_frame(UiContext& context, bool left_button_down) {
     const DrawableSize drawable = drawable_size();
     gl.Disable(GL_DEPTH_TEST);
     gl.DepthMask(GL_FALSE);
+    draw_boxes(context, drawable);
     text_.draw_text_queue(context.text_queue, drawable, context.dimmed_text());
     draw_icons(context, drawable);
     context.text_queue.clear();
     context.icon_queue.clear();
+    context.box_queue.clear();
     gl.Enable(GL_DEPTH_TEST);
     gl.DepthMask(GL_TRUE);
     settle_pointer_state(context, left_button_down);

@@ -107,6 +107,7 @@ class UiRenderer final : public PanelPainter {
 
   private:
     void draw_icons(UiContext& context, DrawableSize drawable);
+    void draw_boxes(UiContext& context, DrawableSize drawable);
 
     UiPrograms programs_;
     TextRenderer text_;
@@ -115,6 +116,7 @@ class UiRenderer final : public PanelPainter {
     std::vector<IconVertex> icon_mesh_;
     VertexBuffer<IconVertex> icon_buffer_;
     VertexBuffer<PanelVertex> panel_buffer_;
+    std::vector<PanelVertex> box_mesh_;
 };
 
 // Uploads the atlas with mipmaps; returns the texture name.

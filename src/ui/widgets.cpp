@@ -16,15 +16,27 @@ struct PixelRect {
     }
 };
 
-std::int32_t icon_pixels(float size, UiSize extent) {
-    return static_cast<std::int32_t>(size *
-                                     static_cast<float>(std::min(extent.width, extent.height)));
+PixelRect icon_rect(float x, float y, float size, const UiBox& frame) {
+    const auto pixels =
+        static_cast<std::int32_t>(size * static_cast<float>(std::min(frame.width, frame.height)));
+    const auto w = static_cast<std::uint32_t>(frame.width);
+    const auto h = static_cast<std::uint32_t>(frame.height);
+    return {frame.left + icon_edge(x, w, pixels), frame.top + icon_edge(y, h, pixels), pixels,
+            pixels};
 }
 
-PixelRect icon_rect(float x, float y, float size, UiSize extent) {
-    const std::int32_t pixels = icon_pixels(size, extent);
-    return {icon_edge(x, extent.width, pixels), icon_edge(y, extent.height, pixels), pixels,
-            pixels};
+UiBox frame_of(const UiContext& context, const UiEvent* event) {
+    return frame_box(context.frame, event == nullptr ? context.drawable_size : context.window_size);
+}
+
+std::int32_t frame_x(float x, const UiBox& frame) {
+    return frame.left + text_coordinate(x, static_cast<std::uint32_t>(frame.width));
+}
+std::int32_t frame_y(float y, const UiBox& frame) {
+    return frame.top + text_coordinate(y, static_cast<std::uint32_t>(frame.height));
+}
+std::uint32_t text_pixels(float size, const UiBox& frame) {
+    return static_cast<std::uint32_t>(std::max(0.0f, size * static_cast<float>(frame.height)));
 }
 
 // The pressed and left states of one kind of button, and whether the pressed
@@ -65,6 +77,7 @@ ButtonResult pointer_on_button(UiContext& context, const PointerEvent& pointer,
 }
 
 constexpr Rgb3 kWhite{1, 1, 1};
+constexpr float kFramePadding = 0.2f;
 constexpr float kArrowSize = 0.1f;
 constexpr float kArrowMargin = 0.05f;
 constexpr std::uint8_t kPreviousIcon = 0;
@@ -99,7 +112,7 @@ ButtonResult icon_button(UiContext& context, const UiEvent* event, float x, floa
                          std::uint8_t icon_index, ButtonUse use, Rgb3 colour) {
     const bool enabled = use == ButtonUse::Enabled;
     if (event == nullptr) {
-        const PixelRect rect = icon_rect(x, y, size, context.drawable_size);
+        const PixelRect rect = icon_rect(x, y, size, frame_of(context, event));
         context.icon_queue.push_back({rect.left, rect.top, rect.width, colour, icon_index,
                                       static_cast<std::uint8_t>(enabled ? 1 : 0)});
         return ButtonResult::None;
@@ -108,22 +121,22 @@ ButtonResult icon_button(UiContext& context, const UiEvent* event, float x, floa
     if (pointer == nullptr)
         return ButtonResult::None;
     const bool is_this = context.pressed_icon == icon_index;
-    return pointer_on_button(context, *pointer, icon_rect(x, y, size, context.window_size),
+    return pointer_on_button(context, *pointer, icon_rect(x, y, size, frame_of(context, event)),
                              {PointerState::IconOver, PointerState::IconLeft, is_this}, enabled,
                              [&] { context.pressed_icon = icon_index; });
 }
 
 void icon(UiContext& context, float x, float y, float size, std::uint8_t icon_index, Rgb3 colour) {
-    const PixelRect rect = icon_rect(x, y, size, context.drawable_size);
+    const PixelRect rect = icon_rect(x, y, size, frame_of(context, nullptr));
     context.icon_queue.push_back({rect.left, rect.top, rect.width, colour, icon_index, 1});
 }
 
 ButtonResult text_button(UiContext& context, const UiEvent* event, float x, float y, float size,
                          Rgb3 colour, std::string_view caption) {
+    const UiBox frame = frame_of(context, event);
+    const std::uint32_t pixels = text_pixels(size, frame);
     if (event == nullptr) {
-        const UiSize d = context.drawable_size;
-        context.text_queue.push(caption, static_cast<std::uint32_t>(size * d.height),
-                                text_coordinate(x, d.width), text_coordinate(y, d.height),
+        context.text_queue.push(caption, pixels, frame_x(x, frame), frame_y(y, frame),
                                 {colour.r, colour.g, colour.b, 1.0f}, TextShadow::None,
                                 TextAlign::Centred);
         return ButtonResult::None;
@@ -131,14 +144,10 @@ ButtonResult text_button(UiContext& context, const UiEvent* event, float x, floa
     const auto* pointer = std::get_if<PointerEvent>(event);
     if (pointer == nullptr)
         return ButtonResult::None;
-    const UiSize w = context.window_size;
-    const auto pixels = static_cast<std::int32_t>(size * static_cast<float>(w.height));
     const std::int32_t width =
-        context.font != nullptr
-            ? text_width(*context.font, caption, static_cast<std::uint32_t>(std::max(pixels, 0)))
-            : 0;
-    const PixelRect rect{text_coordinate(x, w.width) - width / 2, text_coordinate(y, w.height),
-                         width, pixels};
+        context.font != nullptr ? text_width(*context.font, caption, pixels) : 0;
+    const PixelRect rect{frame_x(x, frame) - width / 2, frame_y(y, frame), width,
+                         static_cast<std::int32_t>(pixels)};
     const std::uint64_t hash = text_hash(caption);
     return pointer_on_button(
         context, *pointer, rect,
@@ -146,17 +155,70 @@ ButtonResult text_button(UiContext& context, const UiEvent* event, float x, floa
         [&] { context.pressed_text = hash; });
 }
 
+float fitting_size(const UiContext& context, const UiEvent* event, std::string_view label,
+                   float size, float max_width) {
+    if (context.font == nullptr)
+        return size;
+    const UiBox frame = frame_of(context, event);
+    const float limit = max_width * static_cast<float>(frame.width);
+    const auto width = [&](float s) {
+        return static_cast<float>(text_width(*context.font, label, text_pixels(s, frame)));
+    };
+    const float full = width(size);
+    if (full <= limit)
+        return size;
+    float fitted = size * limit / full;
+    while (fitted > 0.0f && width(fitted) > limit) // glyph rounding can overshoot a little
+        fitted *= 0.98f;
+    return fitted;
+}
+
+UiBox framed_button_box(const UiContext& context, const UiEvent* event, float x, float y,
+                        float size, std::string_view caption) {
+    const UiBox frame = frame_of(context, event);
+    const std::uint32_t pixels = text_pixels(size, frame);
+    const std::int32_t width =
+        context.font != nullptr ? text_width(*context.font, caption, pixels) : 0;
+    // The face reaches a little past the text so it reads as a key cap.
+    const auto pad = static_cast<std::int32_t>(kFramePadding * static_cast<float>(pixels));
+    const std::int32_t face = std::max(width, static_cast<std::int32_t>(pixels)) + 2 * pad;
+    return {frame_x(x, frame) - face / 2, frame_y(y, frame) - pad / 2, face,
+            static_cast<std::int32_t>(pixels) + pad};
+}
+
+ButtonResult framed_button(UiContext& context, const UiEvent* event, float x, float y, float size,
+                           Rgb3 colour, std::string_view caption) {
+    const UiBox face = framed_button_box(context, event, x, y, size, caption);
+    if (event == nullptr) {
+        context.box_queue.push_back(face);
+        return text_button(context, event, x, y, size, colour, caption);
+    }
+    const auto* pointer = std::get_if<PointerEvent>(event);
+    if (pointer == nullptr)
+        return ButtonResult::None;
+    const std::uint64_t hash = text_hash(caption);
+    return pointer_on_button(
+        context, *pointer, {face.left, face.top, face.width, face.height},
+        {PointerState::TextOver, PointerState::TextLeft, context.pressed_text == hash}, true,
+        [&] { context.pressed_text = hash; });
+}
+
 void text(UiContext& context, float x, float y, float size, TextShadow shadow, TextAlign align,
           float alpha, std::string_view label) {
-    const UiSize d = context.drawable_size;
-    context.text_queue.push(label, static_cast<std::uint32_t>(size * d.height),
-                            text_coordinate(x, d.width), text_coordinate(y, d.height),
+    const UiBox frame = frame_of(context, nullptr);
+    context.text_queue.push(label, text_pixels(size, frame), frame_x(x, frame), frame_y(y, frame),
                             {1, 1, 1, alpha}, shadow, align);
 }
 
 void panel(UiContext& context, float a, float b) {
-    if (context.panels != nullptr)
-        context.panels->paint(a, b);
+    if (context.panels == nullptr)
+        return;
+    // The painter covers fractions of the window; the menu gives them of its frame.
+    const UiSize d = context.drawable_size;
+    const UiBox frame = frame_box(context.frame, d);
+    const float wide = d.width == 0 ? 1.0f : float(frame.width) / float(d.width);
+    const float tall = d.height == 0 ? 1.0f : float(frame.height) / float(d.height);
+    context.panels->paint(a * wide, b * tall);
 }
 
 bool previous_arrow(UiContext& context, StickLatch& latch, const UiEvent* event) {

@@ -29,12 +29,25 @@ void icon(UiContext& context, float x, float y, float size, std::uint8_t icon_in
 ButtonResult text_button(UiContext& context, const UiEvent* event, float x, float y, float size,
                          Rgb3 colour, std::string_view caption);
 
+// A text button with a visible face behind its caption, so it reads as
+// something to press; the face is also where it takes clicks.
+ButtonResult framed_button(UiContext& context, const UiEvent* event, float x, float y, float size,
+                           Rgb3 colour, std::string_view caption);
+// Where that face lies, in the pixels of the event's pass.
+UiBox framed_button_box(const UiContext& context, const UiEvent* event, float x, float y,
+                        float size, std::string_view caption);
+
+// The largest text size up to `size` at which `label` is at most `max_width`
+// wide (fractions of the frame), measured in the event's pass.
+float fitting_size(const UiContext& context, const UiEvent* event, std::string_view label,
+                   float size, float max_width);
+
 // A white label; x is its centre unless left-aligned, y the top of its text box.
 void text(UiContext& context, float x, float y, float size, TextShadow shadow, TextAlign align,
           float alpha, std::string_view label);
 
 // A dark translucent rectangle centred in the window, covering the fractions
-// `a` of its width and `b` of its height, drawn at once so it lies under the
+// `a` of the frame's width and `b` of its height, drawn at once so it lies under the
 // frame's queued text and icons.
 void panel(UiContext& context, float a, float b);
 

@@ -44,7 +44,7 @@ echo "ok: Escape opened the menu ($opened per mille changed)"
 press Down Down Down Down Down Return
 sound_off() { [[ -f "$SETTINGS_FILE" ]] && [[ "$(head -n 1 "$SETTINGS_FILE")" == "sound:true" ]]; }
 wait_for 30 "the settings file with the sound off" sound_off
-[[ "$(wc -l <"$SETTINGS_FILE")" == 16 ]] || fail "settings file holds: $(cat "$SETTINGS_FILE")"
+[[ "$(wc -l <"$SETTINGS_FILE")" == 17 ]] || fail "settings file holds: $(cat "$SETTINGS_FILE")"
 echo "ok: the sound item wrote the settings file"
 
 press Escape
@@ -84,17 +84,18 @@ else
     matches menu_main "$WORK/menu_main.png" "$REFERENCE/menu_main.png"
 fi
 
-# The controls screen (item 1). A click on the second "Down" key, at x 0.7
-# in the row from y 0.12 that is 0.08 of the height tall, then "k" binds it.
+# The controls screen (item 1). A click on the second "Down" key, centred
+# at x 0.75 in the row from y 0.117 whose key face is 0.066 of the height
+# tall, then "k" binds it.
 press Down Return
 wait_for 30 "the controls screen" screen_differs "$WORK/menu_main.png" 100
 cp "$WORK/now.png" "$WORK/controls.png"
-timeout 30 xdotool mousemove --window "$window" $((width * 7 / 10)) $((height * 16 / 100)) click 1
+timeout 30 xdotool mousemove --window "$window" $((width * 3 / 4)) $((height * 15 / 100)) click 1
 # caption_changed <picture>: the second "Down" key's caption on screen (in
 # now.png) differs from the one in the picture.
 caption_changed() {
     capture "$WORK/now.png"
-    local box="$((width / 20))x$((height / 25))+$((width * 65 / 200))+$((height * 6 / 100))"
+    local box="$((width / 20))x$((height / 25))+$((width * 70 / 200))+$((height * 6 / 100))"
     convert "$1" -crop "$box" +repage "$WORK/caption_before.png"
     convert "$WORK/now.png" -crop "$box" +repage "$WORK/caption_now.png"
     (($(differing_pixels "$WORK/caption_before.png" "$WORK/caption_now.png") > 20))

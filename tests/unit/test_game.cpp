@@ -77,7 +77,9 @@ struct RecordingMusic final : MusicControl {
 
 struct RecordingText final : SceneText {
     std::vector<std::string> lines;
-    void queue_level_title(std::string_view title) override { lines.emplace_back(title); }
+    void queue_level_title(std::string_view title, bool entry_hint) override {
+        lines.emplace_back(std::string(title) + (entry_hint ? " +hint" : ""));
+    }
     void queue_level_record(std::uint32_t moves, bool shortest) override {
         lines.push_back("best " + std::to_string(moves) + (shortest ? " *" : ""));
     }
@@ -175,7 +177,8 @@ TEST_F(GameTest, GivenNoSave_ThenTheTitlePlaysForAbout400PassesAndTheMapFollows)
     const auto words = std::count(rig.text.lines.begin(), rig.text.lines.end(), "<title>");
     EXPECT_NEAR(double(words), 160.0, 2.0);
     rig.game.step();
-    EXPECT_EQ(rig.text.lines.back(), "Humble Beginnings");
+    EXPECT_EQ(rig.text.lines.back(), "Humble Beginnings +hint")
+        << "a first start says how to enter the level";
     EXPECT_FALSE(rig.map.frames.back().title.has_value());
     // The glide ends six cells across in the first level's corner, the
     // first level in view.
@@ -183,6 +186,13 @@ TEST_F(GameTest, GivenNoSave_ThenTheTitlePlaysForAbout400PassesAndTheMapFollows)
     EXPECT_FLOAT_EQ(camera.zoom, 4.0f / 6.0f);
     EXPECT_FLOAT_EQ(camera.position.x, 97.5f);
     EXPECT_NEAR(camera.position.y, 100.0f, 1.5f);
+
+    // Once a level has been entered, even left unsolved, the hint is gone.
+    rig.enter();
+    rig.game.leave_level(LevelEnd::Abandoned);
+    rig.settle();
+    rig.game.step();
+    EXPECT_EQ(rig.text.lines.back(), "Humble Beginnings");
 }
 
 TEST_F(GameTest, GivenASave_ThenTheMapStartsOnTheSelectionOnceTheScreenIsKnown) {

@@ -90,15 +90,17 @@ TEST_F(Menu, MainNavigationWrapsAndStartsAtAnEndAfterTheMouse) {
     EXPECT_FALSE(send(main_menu(true, 1), pad(ControllerButton::Back)).next);
 }
 
+// At 800 x 600 the menu lies in the 16:9 frame 800 x 450 from y 75; icons
+// are sized by its height.
 TEST_F(Menu, MainItemsOpenTheirScreensAndTheSoundItemAsksForAToggle) {
-    const MenuUpdate sound = click(main_menu(true, 3), 400, 99);
+    const MenuUpdate sound = click(main_menu(true, 3), 400, 140);
     EXPECT_EQ(sound.next, main_menu(true, 3));
     EXPECT_EQ(sound.effect, MenuEffect::ToggleSound);
-    EXPECT_EQ(click(main_menu(false), 400, 195).next, screen(MenuScreen::Controls));
-    EXPECT_EQ(click(main_menu(true, 0), 400, 267).next, screen(MenuScreen::ConfirmReset))
+    EXPECT_EQ(click(main_menu(false), 400, 215).next, screen(MenuScreen::Controls));
+    EXPECT_EQ(click(main_menu(true, 0), 400, 290).next, screen(MenuScreen::ConfirmReset))
         << "a click opens the confirmation without a highlight";
-    EXPECT_EQ(click(main_menu(false), 400, 381).next, screen(MenuScreen::Credits));
-    EXPECT_EQ(click(main_menu(false), 355, 99).effect, MenuEffect::None)
+    EXPECT_EQ(click(main_menu(false), 400, 360).next, screen(MenuScreen::Credits));
+    EXPECT_EQ(click(main_menu(false), 368, 140).effect, MenuEffect::None)
         << "the item's edge is outside";
 
     environment.sound_muted = true;
@@ -130,12 +132,12 @@ TEST_F(Menu, ConfirmationsHighlightYepFromTheKeysAndBackOutToTheirItem) {
               screen(MenuScreen::ConfirmExit))
         << "activating needs a highlight";
 
-    // "Nope" at (0.3, 0.6), "Yep" at (0.7, 0.6), 60 pixels tall.
-    EXPECT_FALSE(click(screen(MenuScreen::ConfirmExit), 240, 390).next) << "back to play";
-    EXPECT_EQ(click(screen(MenuScreen::ConfirmReset), 240, 390).next, main_menu(false));
-    EXPECT_EQ(click(screen(MenuScreen::ConfirmReset), 560, 390).next,
+    // "Nope" at (0.3, 0.6), "Yep" at (0.7, 0.6), 45 pixels tall from y 345.
+    EXPECT_FALSE(click(screen(MenuScreen::ConfirmExit), 240, 365).next) << "back to play";
+    EXPECT_EQ(click(screen(MenuScreen::ConfirmReset), 240, 365).next, main_menu(false));
+    EXPECT_EQ(click(screen(MenuScreen::ConfirmReset), 560, 365).next,
               screen(MenuScreen::ResetProgress));
-    EXPECT_EQ(click(screen(MenuScreen::ConfirmExit), 560, 390).next, screen(MenuScreen::Quit));
+    EXPECT_EQ(click(screen(MenuScreen::ConfirmExit), 560, 365).next, screen(MenuScreen::Quit));
 
     context.text_queue.clear();
     menu_update(screen(MenuScreen::ConfirmExit), context, nullptr, environment);
@@ -147,8 +149,8 @@ TEST_F(Menu, ConfirmationsHighlightYepFromTheKeysAndBackOutToTheirItem) {
 }
 
 TEST_F(Menu, RebindingChangesOneSlotAndAsksForASave) {
-    // The second "Down" key at (0.7, 0.12): 48 pixels tall from y 72.
-    const MenuUpdate chosen = click(screen(MenuScreen::Controls), 560, 96);
+    // The second "Down" key at (0.75, 0.125): its face 27 pixels tall from y 131.
+    const MenuUpdate chosen = click(screen(MenuScreen::Controls), 600, 145);
     ASSERT_TRUE(chosen.next);
     EXPECT_TRUE(chosen.next->waiting);
     EXPECT_EQ(chosen.next->slot, 3);
@@ -168,7 +170,7 @@ TEST_F(Menu, RebindingChangesOneSlotAndAsksForASave) {
     EXPECT_EQ(send(waiting, InputEvent::key_up('q')).next, waiting) << "still waiting";
 
     // A click on another key moves the wait there: the first "Up" key.
-    const MenuUpdate moved = click(waiting, 480, 48);
+    const MenuUpdate moved = click(waiting, 456, 105);
     ASSERT_TRUE(moved.next);
     EXPECT_TRUE(moved.next->waiting);
     EXPECT_EQ(moved.next->slot, 0);
@@ -185,7 +187,7 @@ TEST_F(Menu, RebindingChangesOneSlotAndAsksForASave) {
     EXPECT_EQ(send(waiting, key(0)).next, waiting);
 
     // "Reset to defaults" at (0.65, 0.9) restores every slot and saves.
-    const MenuUpdate reset = click(screen(MenuScreen::Controls), 520, 564);
+    const MenuUpdate reset = click(screen(MenuScreen::Controls), 520, 494);
     EXPECT_EQ(reset.effect, MenuEffect::SaveSettings);
     EXPECT_EQ(keymap(), default_keymap());
 }
@@ -199,7 +201,7 @@ TEST_F(Menu, CreditsPagesTurnWithoutWrapping) {
     EXPECT_EQ(last.page, kCreditsPages - 1);
     EXPECT_EQ(drive(last, {key(keycode::kLeft)}).page, kCreditsPages - 2);
     EXPECT_EQ(send(last, key(keycode::kEscape)).next, main_menu(true, 3));
-    EXPECT_EQ(click(last, 60, 60).next, main_menu(false)) << "the close button";
+    EXPECT_EQ(click(last, 60, 120).next, main_menu(false)) << "the close button";
 
     // Each page queues its own lines, and only the arrows it has.
     for (std::uint8_t page = 0; page < kCreditsPages; ++page) {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <string>
 
 namespace coilwend {
@@ -115,21 +116,33 @@ TEST(UiText, CentringShiftsByHalfTheWidthRoundedTowardZero) {
     EXPECT_EQ(left_aligned - centred, static_cast<float>(width / 2));
 }
 
-TEST(UiText, BlanksDrawNothingAndShadowsComeFirstAtHalfAlphaTwoPixelsAway) {
+TEST(UiText, BlanksDrawNothingAndShadowedWordsLieOnAHaloUnderAllTheirLetters) {
     TextRig rig;
     rig.label("", 30);
     rig.label("   ", 30);
     rig.label("Hi", 30, 200, 100, TextAlign::Centred, {1, 1, 1, 0.6f}, TextShadow::Drop);
     const auto mesh = rig.build();
-    ASSERT_EQ(mesh.size(), 2u * 2u * 6u) << "two glyphs, each with a shadow";
+    // Per glyph a drop shadow and eight halo copies, all before any letter,
+    // so no letter's halo covers its neighbour.
+    constexpr std::size_t kUnder = 9;
+    ASSERT_EQ(mesh.size(), 2u * (kUnder + 1) * 6u);
+    const std::size_t letters = 2 * kUnder * 6;
     const GlyphVertex& shadow = mesh[0];
-    const GlyphVertex& glyph = mesh[6];
+    const GlyphVertex& glyph = mesh[letters];
     EXPECT_EQ(shadow.x, glyph.x + 2);
     EXPECT_EQ(shadow.y, glyph.y + 2);
     EXPECT_EQ(shadow.u, glyph.u);
     EXPECT_FLOAT_EQ(shadow.a, 0.3f);
     EXPECT_EQ(shadow.r, 0.0f);
-    EXPECT_FLOAT_EQ(glyph.a, 0.6f);
+    float reach = 0;
+    for (std::size_t i = 6; i < kUnder * 6; i += 6) {
+        EXPECT_EQ(mesh[i].r, 0.0f) << "the halo is dark";
+        EXPECT_EQ(mesh[i].u, glyph.u) << "around the same letter";
+        reach = std::max({reach, std::abs(mesh[i].x - glyph.x), std::abs(mesh[i].y - glyph.y)});
+    }
+    EXPECT_GE(reach, 1.0f) << "the halo reaches out around the letter";
+    for (std::size_t i = letters; i < mesh.size(); ++i)
+        EXPECT_FLOAT_EQ(mesh[i].a, 0.6f) << "letters, in their own colour";
 }
 
 TEST(UiText, HeldCaptionsAreDimmedAndInvisibleTextIsCachedForLater) {

@@ -5,23 +5,37 @@ For every file: the container and sample format, the channel count and rate, the
 (within 20% of the intended one) and the peak (at or below -1 dBFS). Effects must start
 and end near silence; music loops must not jump at the seam (the step from the last
 sample to the first may bend the wave no more sharply than it usually bends inside).
+Every file must be free of DC offset; effects must leave 6 dB of headroom for stacking
+over the music, the bump must reach laptop speakers (energy above 250 Hz at its attack),
+the chimes must ring out before their end fade, and tracks must start near zero.
 Prints one table row per file and exits non-zero if anything fails.
 
 Needs oggdec (Debian package vorbis-tools) to decode the music.
 Usage: python3 tools/assets/check_audio.py [assets folder]   (default assets)
 """
 
+import math
 import shutil
 import subprocess
 import sys
 import tempfile
 from pathlib import Path
 
-from audio_dsp import dbfs, read_wav_info
+from audio_dsp import dbfs, read_wav_info, svf
 
 CEILING_DBFS = -1.0
 LENGTH_TOLERANCE = 0.20
 EDGE_LIMIT = 0.01  # an effect's first and last samples, as a fraction of full scale
+# A track's first sample: the source starts at its quietest point, and the codec's
+# error around it stays well under the old starts of up to 0.07.
+MUSIC_START_LIMIT = 0.02
+DC_LIMIT = 0.002  # a channel's mean, as a fraction of full scale
+EFFECT_CEILING_DBFS = -5.9  # -6 dBFS set by make_sounds.py, and rounding
+BUMP = 9
+BUMP_ATTACK_FLOOR_DBFS = -15.0  # the bump above 250 Hz, so small speakers play it
+CHIMES = (13, 14)
+CHIME_TAIL_SECONDS = 0.012  # covers the end fade and a little before it
+CHIME_TAIL_CEILING_DBFS = -40.0
 
 # cue: channels, rate, bits, seconds
 SOUNDS = {
@@ -63,7 +77,30 @@ def common_problems(info, want, seconds):
 
 def measure(info):
     info["peak"] = dbfs(max(max(abs(v) for v in ch) for ch in info["samples"]))
+    info["dc"] = max(abs(sum(ch) / len(ch)) for ch in info["samples"])
     return info
+
+
+def above(samples, rate, cutoff):
+    """What is left above the cutoff: a steep (48 dB per octave) high-pass."""
+    return svf(samples, rate, cutoff, q=0.7, mode="high", stages=4)
+
+
+def effect_problems(info, cue):
+    """What this particular cue must sound like beyond the shared rules."""
+    problems = []
+    if info["peak"] > EFFECT_CEILING_DBFS:
+        problems.append(f"peak {info['peak']:.2f} dBFS above the effects' {EFFECT_CEILING_DBFS}")
+    if cue == BUMP:
+        bright = dbfs(max(max(abs(v) for v in above(ch, info["rate"], 250.0)) for ch in info["samples"]))
+        if bright < BUMP_ATTACK_FLOOR_DBFS:
+            problems.append(f"only {bright:.1f} dBFS above 250 Hz")
+    if cue in CHIMES:
+        tail = int(CHIME_TAIL_SECONDS * info["rate"])
+        level = dbfs(max(max(abs(v) for v in ch[-tail:]) for ch in info["samples"]))
+        if level > CHIME_TAIL_CEILING_DBFS:
+            problems.append(f"still ringing at {level:.1f} dBFS when it ends")
+    return problems
 
 
 def check_sound(path, cue):
@@ -73,7 +110,10 @@ def check_sound(path, cue):
     edge = max(max(abs(ch[0]), abs(ch[-1])) for ch in info["samples"])
     if edge > EDGE_LIMIT:
         problems.append(f"starts or ends at {edge:.3f} of full scale")
-    return length, seconds, info, f"edges {edge:.4f}", problems
+    if info["dc"] > DC_LIMIT:
+        problems.append(f"DC offset {info['dc']:.4f}")
+    problems += effect_problems(info, cue)
+    return length, seconds, info, f"edges {edge:.4f} dc {info['dc']:.4f}", problems
 
 
 def seam(samples):
@@ -104,7 +144,13 @@ def check_music(path, number, work):
     jump, usual = seam(info["samples"])
     if jump > usual:
         more.append(f"seam bend {jump:.4f} above the usual {usual:.4f}")
-    return length, MUSIC[number], info, f"seam {jump:.4f} / {usual:.4f}", problems + more
+    if info["dc"] > DC_LIMIT:
+        more.append(f"DC offset {info['dc']:.4f}")
+    first = max(abs(ch[0]) for ch in info["samples"])
+    if first > MUSIC_START_LIMIT:
+        more.append(f"starts at {first:.3f} of full scale")
+    note = f"seam {jump:.4f} / {usual:.4f} dc {info['dc']:.4f} first {first:.4f}"
+    return length, MUSIC[number], info, note, problems + more
 
 
 def main():

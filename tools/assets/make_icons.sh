@@ -40,6 +40,7 @@ icons=(
     button-y               # 18 controller Y prompt (reset)
     back-button            # 19 controller Back prompt (leave the level)
     star                   # 20 a level's record equals its shortest solution (drawn for this game)
+    button-a               # 21 controller A prompt (enter the level)
 )
 
 mkdir -p "$out"

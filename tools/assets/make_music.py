@@ -5,7 +5,8 @@ Each piece is written here as a score (see midi_score.py), with a tempo chosen s
 a whole number of bars fills the loop exactly. FluidSynth renders it with the General
 MIDI soundfont a few seconds past the loop end; everything after the loop end (the
 reverb and the release of the last notes) is added back onto the start, so the end
-flows into the beginning as it would in an endless performance. The loop is then
+flows into the beginning as it would in an endless performance. The loop then loses
+any DC offset, is turned to begin at its quietest sample just before the downbeat, is
 normalised, written as 16-bit PCM and encoded to Ogg Vorbis with a fixed stream serial
 so the output is reproducible.
 
@@ -30,6 +31,8 @@ TAIL_SECONDS = 4.0
 # Vorbis can overshoot the source peak slightly, so the loop is made a little quieter
 # than the -1 dBFS ceiling it must keep once decoded.
 PEAK_DBFS = -2.0
+# How far before the loop's own start a quieter first sample is looked for.
+ZERO_SEARCH_SECONDS = 0.03
 
 # General MIDI programs (numbered from 0) and percussion keys used below.
 NYLON_GUITAR, ACOUSTIC_BASS, FRETLESS_BASS, SYNTH_BASS = 24, 32, 35, 38
@@ -264,6 +267,22 @@ def render_loop(score, beats, work):
     return [left, right]
 
 
+def settled(loop):
+    """The loop without a DC offset, turned to start where both channels are nearest zero.
+
+    A constant offset makes the speaker step when the track starts or stops, and a start
+    far from zero ticks. Subtracting each channel's mean and rotating the loop (taking the
+    first samples from its last few milliseconds) keep it seamless, because the loop is
+    circular: its end still flows into its start.
+    """
+    loop = [[v - mean for v in ch] for ch, mean in ((ch, sum(ch) / len(ch)) for ch in loop)]
+    frames = len(loop[0])
+    window = min(frames, int(ZERO_SEARCH_SECONDS * RATE))
+    start = min(range(frames - window, frames + 1), key=lambda i: max(abs(ch[i % frames]) for ch in loop))
+    start %= frames
+    return [ch[start:] + ch[:start] for ch in loop]
+
+
 def main():
     for tool in ("fluidsynth", "oggenc"):
         if shutil.which(tool) is None:
@@ -274,7 +293,7 @@ def main():
         work = Path(tmp)
         for number, compose in enumerate(TRACKS):
             score, beats = compose()
-            loop = normalised(render_loop(score, beats, work), PEAK_DBFS)
+            loop = normalised(settled(render_loop(score, beats, work)), PEAK_DBFS)
             wav, ogg = work / "loop.wav", out_dir / f"track_{number}.ogg"
             write_wav(wav, loop, RATE, 16)
             subprocess.run(

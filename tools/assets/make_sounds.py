@@ -134,14 +134,17 @@ def splash(rate, seconds):
 
 
 def bump(rate, seconds):
-    """A dull thud against a wall: a falling low tone with a muffled knock on top."""
+    """A dull thud against a wall: a falling low tone with a muffled knock on top, and a
+    brief woody tap at the moment of contact that small speakers can still play."""
     rng = random.Random(9)
     n = count(rate, seconds)
     body = shaped(tone(n, rate, lambda t: 55 + 90 * 0.5 ** (t / 0.015)), rate, lambda t: decay(t, 0.002, 0.03))
+    tap = shaped(tone(n, rate, lambda t: 480 + 300 * 0.5 ** (t / 0.004)), rate, lambda t: decay(t, 0.0005, 0.008))
     channels = []
     for _ in range(2):  # independent knocks per side give the thud a little width
         knock = shaped(svf(noise(n, rng), rate, 600, q=0.7, mode="low"), rate, lambda t: decay(t, 0.001, 0.012))
-        channels.append(mix(body, scaled(knock, 0.7)))
+        crack = shaped(svf(noise(n, rng), rate, 1800, q=1.2), rate, lambda t: decay(t, 0.0004, 0.005))
+        channels.append(mix(body, scaled(knock, 0.7), scaled(tap, 0.7), scaled(crack, 0.8)))
     return channels
 
 
@@ -193,30 +196,35 @@ def click(rate, seconds, freq, half_life):
 
 
 def chime(rate, seconds, first, second, brightness):
-    """Two quick bell notes; rising sounds like a job done, falling like one undone."""
+    """Two quick bell notes; rising sounds like a job done, falling like one undone.
+
+    Both ring out within the cue's fixed length (the second falls by about 48 dB), so the
+    end fade only trims silence instead of cutting a note.
+    """
     n = count(rate, seconds)
-    a = bell(rate, seconds, first, 0.04, brightness)
-    b = placed(bell(rate, seconds - 0.05, second, 0.05, brightness), n, count(rate, 0.05))
+    a = bell(rate, seconds, first, 0.025, brightness)
+    b = placed(bell(rate, seconds - 0.05, second, 0.016, brightness), n, count(rate, 0.05))
     return [mix(scaled(a, 0.7), b)]
 
 
-# index, file name, channels, rate, bits, length in seconds, peak dBFS, builder(rate, seconds)
+# index, file name, channels, rate, bits, length in seconds, peak dBFS, builder(rate, seconds).
+# The loudest sit at -6 dBFS, so several stacked over the music stay clear of clipping.
 SOUNDS = [
-    (0, "slither_a", 1, 44100, 16, 0.201, -10, lambda r, s: slither(r, s, 100, 2600, 0.3, 45)),
-    (1, "slither_b", 1, 44100, 16, 0.230, -10, lambda r, s: slither(r, s, 101, 2100, 0.5, 38)),
-    (2, "slither_c", 1, 44100, 16, 0.186, -10, lambda r, s: slither(r, s, 102, 3000, -0.2, 52)),
-    (3, "bite", 1, 44100, 16, 0.222, -3, bite),
-    (4, "shrink", 1, 44100, 16, 0.198, -4, shrink),
-    (5, "vanish", 1, 11025, 8, 0.155, -3, poof),
-    (6, "undo", 2, 44100, 16, 0.607, -5, lambda r, s: rewind(r, s, 6, 220, 900, 0.0)),
-    (7, "reset", 2, 44100, 16, 1.406, -4, lambda r, s: rewind(r, s, 7, 150, 1400, 0.45)),
-    (8, "splash", 1, 44100, 16, 0.232, -4, splash),
-    (9, "bump", 2, 44100, 16, 0.171, -3, bump),
-    (10, "exit", 2, 44100, 16, 1.128, -3, exit_fanfare),
-    (11, "target_off", 2, 48000, 16, 0.105, -9, lambda r, s: click(r, s, 1100, 0.012)),
-    (12, "target_on", 2, 48000, 16, 0.069, -8, lambda r, s: click(r, s, 2200, 0.008)),
-    (13, "all_covered", 1, 44100, 16, 0.178, -5, lambda r, s: chime(r, s, 1318.5, 1975.5, 0.4)),
-    (14, "all_uncovered", 1, 44100, 16, 0.178, -7, lambda r, s: chime(r, s, 784.0, 523.25, 0.15)),
+    (0, "slither_a", 1, 44100, 16, 0.201, -13, lambda r, s: slither(r, s, 100, 2600, 0.3, 45)),
+    (1, "slither_b", 1, 44100, 16, 0.230, -13, lambda r, s: slither(r, s, 101, 2100, 0.5, 38)),
+    (2, "slither_c", 1, 44100, 16, 0.186, -13, lambda r, s: slither(r, s, 102, 3000, -0.2, 52)),
+    (3, "bite", 1, 44100, 16, 0.222, -6, bite),
+    (4, "shrink", 1, 44100, 16, 0.198, -7, shrink),
+    (5, "vanish", 1, 11025, 8, 0.155, -6, poof),
+    (6, "undo", 2, 44100, 16, 0.607, -8, lambda r, s: rewind(r, s, 6, 220, 900, 0.0)),
+    (7, "reset", 2, 44100, 16, 1.406, -7, lambda r, s: rewind(r, s, 7, 150, 1400, 0.45)),
+    (8, "splash", 1, 44100, 16, 0.232, -7, splash),
+    (9, "bump", 2, 44100, 16, 0.171, -6, bump),
+    (10, "exit", 2, 44100, 16, 1.128, -6, exit_fanfare),
+    (11, "target_off", 2, 48000, 16, 0.105, -12, lambda r, s: click(r, s, 1100, 0.012)),
+    (12, "target_on", 2, 48000, 16, 0.069, -11, lambda r, s: click(r, s, 2200, 0.008)),
+    (13, "all_covered", 1, 44100, 16, 0.178, -8, lambda r, s: chime(r, s, 1318.5, 1975.5, 0.4)),
+    (14, "all_uncovered", 1, 44100, 16, 0.178, -10, lambda r, s: chime(r, s, 784.0, 523.25, 0.15)),
 ]
 
 
@@ -226,6 +234,8 @@ def main():
     for index, name, channels, rate, bits, seconds, level, build in SOUNDS:
         signal = build(rate, seconds)
         assert len(signal) == channels, name
+        # Without a DC offset, and normalised after removing it.
+        signal = [[v - mean for v in ch] for ch, mean in ((ch, sum(ch) / len(ch)) for ch in signal)]
         signal = [edge_faded(ch, rate) for ch in normalised(signal, level)]
         path = out_dir / f"{index:02d}_{name}.wav"
         write_wav(path, signal, rate, bits)
