@@ -60,7 +60,7 @@ void TextFrame::lay_out(const TextQueue& queue, std::uint32_t drawable_width,
         placement.offset = item.left_aligned ? 0 : -(width / 2);
         placement.colour = item.colour;
         placement.shadow = item.shadow;
-        if (dimmed_text && *dimmed_text == text_hash(text)) {
+        if (dimmed_text && item.button != 0 && *dimmed_text == item.button) {
             placement.colour.r *= kPressedShade;
             placement.colour.g *= kPressedShade;
             placement.colour.b *= kPressedShade;

@@ -120,12 +120,13 @@ void icon(UiContext& context, float x, float y, float size, std::uint8_t icon_in
 
 ButtonResult text_button(UiContext& context, const UiEvent* event, float x, float y, float size,
                          Rgb3 colour, std::string_view caption) {
+    const std::uint64_t identity = text_button_identity(caption, x, y);
     if (event == nullptr) {
         const UiSize d = context.drawable_size;
         context.text_queue.push(caption, static_cast<std::uint32_t>(size * d.height),
                                 text_coordinate(x, d.width), text_coordinate(y, d.height),
                                 {colour.r, colour.g, colour.b, 1.0f}, TextShadow::None,
-                                TextAlign::Centred);
+                                TextAlign::Centred, identity);
         return ButtonResult::None;
     }
     const auto* pointer = std::get_if<PointerEvent>(event);
@@ -139,11 +140,10 @@ ButtonResult text_button(UiContext& context, const UiEvent* event, float x, floa
             : 0;
     const PixelRect rect{text_coordinate(x, w.width) - width / 2, text_coordinate(y, w.height),
                          width, pixels};
-    const std::uint64_t hash = text_hash(caption);
     return pointer_on_button(
         context, *pointer, rect,
-        {PointerState::TextOver, PointerState::TextLeft, context.pressed_text == hash}, true,
-        [&] { context.pressed_text = hash; });
+        {PointerState::TextOver, PointerState::TextLeft, context.pressed_text == identity}, true,
+        [&] { context.pressed_text = identity; });
 }
 
 void text(UiContext& context, float x, float y, float size, TextShadow shadow, TextAlign align,

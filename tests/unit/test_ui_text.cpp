@@ -134,11 +134,14 @@ TEST(UiText, BlanksDrawNothingAndShadowsComeFirstAtHalfAlphaTwoPixelsAway) {
 
 TEST(UiText, HeldCaptionsAreDimmedAndInvisibleTextIsCachedForLater) {
     TextRig rig;
-    rig.label("Sound", 30, 200, 100, TextAlign::Centred, {1, 0.5f, 1, 1});
+    // The held button, a label with the same text and an invisible caption.
+    rig.queue.push("Sound", 30, 200, 100, {1, 0.5f, 1, 1}, TextShadow::None, TextAlign::Centred, 7);
+    rig.label("Sound", 30, 200, 150);
     rig.label("Quit", 30, 200, 200, TextAlign::Centred, {1, 1, 1, 0});
-    const auto mesh = rig.build(800, text_hash("Sound"));
+    const auto mesh = rig.build(800, 7);
     EXPECT_FLOAT_EQ(mesh.front().r, 0.7f);
     EXPECT_FLOAT_EQ(mesh.front().g, 0.35f);
+    EXPECT_FLOAT_EQ(mesh[6 * 5].r, 1.0f) << "a label with the held caption keeps its colour";
     EXPECT_FLOAT_EQ(mesh.back().r, 1.0f) << "other text keeps its colour";
 
     const int writes = rig.texture.writes;
