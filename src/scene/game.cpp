@@ -78,7 +78,7 @@ Game::Game(StoredFile& save, const GameOutputs& outputs)
     load_progress(levels, selected, save_);
     const bool first_start = !any_completed(levels);
     world_ = make_overworld(std::move(levels), selected, screen_);
-    music_.play_setting(entry_setting(world_.levels[world_.selected]));
+    start_music(entry_setting(world_.levels[world_.selected]));
     if (first_start)
         start_title();
     else
@@ -109,12 +109,17 @@ void Game::set_music_volume(int volume) {
         music_.set_volume(volume);
 }
 
-void Game::select_entry(std::size_t index) {
-    const std::uint8_t before = entry_setting(world_.levels[world_.selected]);
-    world_.selected = index;
-    const std::uint8_t after = entry_setting(world_.levels[index]);
-    if (after != before)
-        music_.play_setting(after);
+void Game::start_music(std::uint8_t setting) {
+    music_setting_ = setting;
+    music_.play_setting(setting);
+}
+
+void Game::follow_selection_music() {
+    if (!selection_at_rest(world_))
+        return;
+    const std::uint8_t selected = entry_setting(world_.levels[world_.selected]);
+    if (selected != music_setting_)
+        start_music(selected);
 }
 
 void Game::start_title() {
@@ -131,7 +136,7 @@ void Game::reset_progress() {
     level_camera_.reset();
     world_.levels = build_overworld_table();
     world_.selected = 0;
-    music_.play_setting(entry_setting(world_.levels[0]));
+    start_music(entry_setting(world_.levels[0]));
     save();
     start_title();
 }
@@ -150,6 +155,11 @@ void Game::press_map_move(MapMove move, PressSource source) {
 void Game::release_map_move(MapMove move) {
     if (takes_map_input())
         coilwend::release_map_move(world_, move);
+}
+
+void Game::release_map_stick(bool horizontal) {
+    if (takes_map_input())
+        coilwend::release_map_stick(world_, horizontal);
 }
 
 void Game::enter_selected_level() {
@@ -176,18 +186,13 @@ void Game::map_pointer_moved(float x, float y) {
 void Game::map_pointer_released(float x, float y) {
     if (!takes_map_input())
         return;
-    const std::size_t before = world_.selected;
     switch (coilwend::map_pointer_released(world_, screen_, x, y)) {
     case MapClick::EnterSelected:
         enter_selected_level();
         break;
-    case MapClick::Selected: {
-        // The rules moved the selection; the music follows its setting.
-        const std::size_t after = world_.selected;
-        world_.selected = before;
-        select_entry(after);
+    case MapClick::Selected:
+        follow_selection_music();
         break;
-    }
     case MapClick::None:
         break;
     }
@@ -270,6 +275,7 @@ bool Game::update() {
         return true;
     }
     coilwend::repeat_map_move(world_, screen_);
+    follow_selection_music();
     update_overworld();
     return true;
 }
@@ -335,7 +341,8 @@ void Game::finish_revealing() {
     const auto next = automatic_selection(world_.levels, world_.selected);
     if (!next)
         return;
-    select_entry(*next);
+    world_.selected = *next;
+    follow_selection_music();
     save();
     world_.camera.target = entry_centre(world_.levels[*next]);
     apply_view_limits(world_.camera, screen_.aspect());

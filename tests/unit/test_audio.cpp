@@ -58,21 +58,6 @@ TEST(MusicPlayer, ATrackChangeFreesTheOldMusicBeforeClosingItsStream) {
     EXPECT_EQ(backend.music_calls, expected);
 }
 
-TEST(MusicPlayer, SelectionMovesRestartOnlyForAnotherSetting) {
-    NullAudioBackend backend;
-    MusicPlayer player(backend);
-    player.follow_selection(1);
-    player.follow_selection(1);
-    EXPECT_EQ(backend.music_starts.size(), 1u);
-    player.follow_selection(3);
-    player.follow_selection(1);
-    EXPECT_EQ(backend.music_starts.size(), 3u);
-    // An explicit start (reset of progress) restarts even the same track.
-    player.play_music(1);
-    EXPECT_EQ(backend.music_starts.size(), 4u);
-    EXPECT_EQ(player.setting(), 1);
-}
-
 class SoundSwitch : public ::testing::Test {
   protected:
     void TearDown() override { set_sound_muted(false); }
@@ -97,7 +82,7 @@ TEST_F(SoundSwitch, OffSilencesEverythingUntilItIsOnAgain) {
     // Entering a level, restoring the window and a new track all keep it silent.
     player.set_volume(kLevelMusicVolume);
     resume_music_unless_muted(backend);
-    player.follow_selection(3);
+    player.play_music(3);
     EXPECT_EQ(backend.music_volume, 0);
     EXPECT_TRUE(backend.music_paused);
 

@@ -277,6 +277,42 @@ TEST_F(GameTest, GivenAClickOnAnotherSetting_ThenTheMusicChangesButNothingIsSave
     EXPECT_TRUE(rig.save.writes.empty());
 }
 
+TEST_F(GameTest, GivenAHeldDirection_ThenTheMusicFollowsTheSelectionOnceItComesToRest) {
+    Rig rig(all_but("3.rs"));
+    rig.music.calls.clear();
+    const auto setting_of = [&](std::size_t index) {
+        return find_level(rig.game.levels()[index].id).puzzle.setting;
+    };
+    const std::uint8_t start = setting_of(rig.game.selected());
+    // Held left, the selection walks the row from 3.rs into another setting.
+    rig.game.press_map_move(MapMove::Left, PressSource::Button);
+    std::vector<std::uint8_t> passed;
+    for (int pass = 0; pass < 120; ++pass) {
+        rig.game.step();
+        if (passed.empty() || passed.back() != setting_of(rig.game.selected()))
+            passed.push_back(setting_of(rig.game.selected()));
+    }
+    ASSERT_GE(passed.size(), 2u) << "the walk leaves the first setting";
+    EXPECT_TRUE(rig.music.calls.empty()) << "no track change while the direction repeats";
+    rig.game.release_map_move(MapMove::Left);
+    rig.game.step();
+    const std::uint8_t rest = setting_of(rig.game.selected());
+    ASSERT_NE(rest, start);
+    EXPECT_EQ(rig.music.calls, (std::vector<std::string>{"play " + std::to_string(rest)}));
+
+    // Back to a level of the first setting by the keys: the playing track is
+    // what the move is compared with, so the first setting's track returns.
+    rig.music.calls.clear();
+    for (int moves = 0; moves < 20 && setting_of(rig.game.selected()) != start; ++moves) {
+        rig.game.press_map_move(MapMove::Right, PressSource::Button);
+        rig.game.release_map_move(MapMove::Right);
+        rig.game.step();
+    }
+    rig.game.step();
+    EXPECT_EQ(rig.music.calls.back(), "play " + std::to_string(start));
+    EXPECT_TRUE(rig.save.writes.empty()) << "moving the selection saves nothing";
+}
+
 TEST_F(GameTest, GivenNoDrawableSize_WhenTheMapIsStepped_ThenTheGameStops) {
     RecordingSave save("completed:38.rs\n");
     Game game(save);

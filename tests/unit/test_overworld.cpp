@@ -116,6 +116,30 @@ TEST(MapSelection, MovesOnlyToSelectableNeighboursAndHoldsRepeatEvery11Passes) {
     EXPECT_FALSE(world.hold.active);
 }
 
+TEST(MapSelection, AStickReleaseEndsOnlyTheHoldTheStickStarted) {
+    Overworld world = opened_world();
+    press_map_move(world, MapMove::Up, PressSource::Button, kScreen);
+    release_map_stick(world, false);
+    EXPECT_TRUE(world.hold.active) << "a key's hold outlives the stick coming back";
+    release_map_move(world, MapMove::Up);
+
+    // A flick from right to left turns the stick's hold; the other axis cannot.
+    press_map_move(world, MapMove::Right, PressSource::Stick, kScreen);
+    press_map_move(world, MapMove::Left, PressSource::Stick, kScreen);
+    EXPECT_EQ(world.hold.move, MapMove::Left);
+    press_map_move(world, MapMove::Down, PressSource::Stick, kScreen);
+    release_map_stick(world, false);
+    EXPECT_TRUE(world.hold.active && world.hold.move == MapMove::Left);
+    release_map_stick(world, true);
+    EXPECT_FALSE(world.hold.active);
+
+    // A key pressed over the stick's hold takes it over.
+    press_map_move(world, MapMove::Right, PressSource::Stick, kScreen);
+    press_map_move(world, MapMove::Left, PressSource::Button, kScreen);
+    release_map_stick(world, true);
+    EXPECT_TRUE(world.hold.active);
+}
+
 TEST(MapSelection, TriggersZoomEverySecondPassWithinTheClamp) {
     Overworld world = opened_world();
     world.camera.zoom = 1.0f;
