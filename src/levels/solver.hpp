@@ -1,25 +1,15 @@
 #pragma once
-// Breadth-first search over every position a level can reach, played with the
-// rules library itself. A position is the snakes' cells and the items left;
-// the selection is not part of it (the player may change it freely) and eaten
-// marks take no part in the rules. A finished position accepts no more moves.
+// The solver: a shortest solution of a level and the figures that tell how
+// hard it is, read off the graph of every position the level can reach.
 
-#include "game/geometry.hpp"
 #include "game/puzzle.hpp"
+#include "levels/position_graph.hpp"
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 namespace coilwend {
-
-// One step of one snake end.
-struct SolverMove {
-    std::size_t snake = 0;
-    bool front = false;
-    Direction direction;
-    friend bool operator==(const SolverMove&, const SolverMove&) = default;
-};
 
 struct SolveReport {
     bool solvable = false;
