@@ -124,6 +124,10 @@ TEST(ProgressFile, GivenSelectionLinesThenTheLastWinsAndOnlyHiddenOrUnknownFallB
     EXPECT_EQ(hidden.selected, 0u);
     EXPECT_NE(hidden.log.find("57.rs"), std::string::npos);
 
+    // Two valid selections, either way round: the later one counts.
+    EXPECT_EQ(load("completed:38.rs\nselected:38.rs\nselected:3.rs\n").selected, 1u);
+    EXPECT_EQ(load("completed:38.rs\nselected:3.rs\nselected:38.rs\n").selected, 0u);
+
     // 57.rs is revealed by a later line, so the selection stands.
     const Loaded revealed_later = load("selected:57.rs\ncompleted:38.rs\ncompleted:3.rs\n");
     EXPECT_EQ(revealed_later.selected, index_of(revealed_later.levels, "57.rs"));
@@ -157,8 +161,7 @@ TEST(ProgressFile, GivenNoReadableFileThenTheFailureIsLoggedAndDefaultsStay) {
 }
 
 TEST(ProgressFile, GivenAFailingWriteThenItIsLoggedTheOldFileStaysAndTheNextSaveWorks) {
-    FakeFile file;
-    file.bytes = "selected:38.rs\n";
+    testing_support::MemoryStoredFile file("/prefs/save", "selected:38.rs\n");
     file.write_error = "Couldn't create /prefs/save.tmp: No space left on device";
     auto levels = build_overworld_table();
     levels[0].state = State::Completed;

@@ -232,6 +232,33 @@ TEST(UiText, AtItsCeilingTheCacheStopsGrowingAndDrawsWhatFits) {
     EXPECT_EQ(wider.texture.side_, 700u);
 }
 
+TEST(UiGlyphCache, PackedGlyphsStayInsideTheCacheAndNeverTouch) {
+    // Every printable character at several sizes and sub-pixel positions,
+    // until the cache is full: shelves of mixed heights and full rows.
+    GlyphCache cache(game_font(), 256, 0.01f, 0.1f);
+    for (const float pixels : {12.0f, 30.0f, 17.0f, 45.0f, 64.0f})
+        for (char32_t c = U'!'; c <= U'~'; ++c)
+            cache.queue({game_font().glyph_index(c), game_font().scale_for_size(pixels),
+                         static_cast<float>(c % 3) / 3.0f, 0});
+    std::vector<TexelRect> rects;
+    cache.make_resident(
+        [&](const TexelRect& rect, std::span<const std::uint8_t>) { rects.push_back(rect); });
+    ASSERT_GT(rects.size(), 30u);
+    // Touching rectangles would bleed into each other under filtering.
+    const auto apart = [](const TexelRect& a, const TexelRect& b) {
+        return a.x + a.width < b.x || b.x + b.width < a.x || a.y + a.height < b.y ||
+               b.y + b.height < a.y;
+    };
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        const TexelRect& a = rects[i];
+        ASSERT_LE(a.x + a.width, 256u);
+        ASSERT_LE(a.y + a.height, 256u);
+        for (std::size_t j = i + 1; j < rects.size(); ++j)
+            ASSERT_TRUE(apart(a, rects[j])) << i << " at " << a.x << "," << a.y << " and " << j
+                                            << " at " << rects[j].x << "," << rects[j].y;
+    }
+}
+
 struct GlRig {
     fake_gl::Recorder recorder;
     GlRig() {
