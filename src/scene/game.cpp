@@ -426,7 +426,10 @@ void Game::draw_overworld() {
         frame.levels = world_.levels;
         frame.selected = world_.selected;
         frame.proj = map_projection(view, screen_.aspect());
-        frame.camera_target = world_.camera.target;
+        // The light's area shrinks with the zoom, so it closes in on the
+        // level with the view; around the camera's target alone it would
+        // miss a level the view limits keep off-centre.
+        frame.camera_target = lerp(world_.camera.target, entry_centre(selected), closeness);
         frame.zoom = view.zoom;
         frame.window_width = screen_.window_width;
         frame.window_height = screen_.window_height;

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -48,13 +49,17 @@ struct RecordingMap final : OverworldView {
         std::size_t selected;
         std::optional<float> title, completing;
         std::vector<Pos> revealed;
+        Vec3 light_centre;
+        float zoom;
     };
     std::vector<Frame> frames;
     void draw(const OverworldFrame& f) override {
         frames.push_back({f.selected,
                           f.title_progress,
                           f.completing_progress,
-                          {f.revealed_cells.begin(), f.revealed_cells.end()}});
+                          {f.revealed_cells.begin(), f.revealed_cells.end()},
+                          f.camera_target,
+                          f.zoom});
     }
 };
 
@@ -254,6 +259,30 @@ TEST_F(GameTest, GivenProgress_WhenReset_ThenOneSaveOfTheFirstLevelAndTheTitleAg
     EXPECT_EQ(rig.game.transition().kind, TransitionKind::Title);
     EXPECT_EQ(rig.game.levels(), build_overworld_table());
     EXPECT_FLOAT_EQ(rig.game.overworld().camera.zoom, 0.01f);
+}
+
+TEST_F(GameTest, GivenLevelsInTheCornerAndMidMap_WhenEntered_ThenTheLightKeepsThemInItsArea) {
+    // 38.rs in the map's corner, and the level nearest the middle of the map.
+    const auto table = build_overworld_table();
+    const auto middle = std::min_element(table.begin(), table.end(), [](auto& a, auto& b) {
+        const auto far = [](const OverworldEntry& e) {
+            return std::hypot(entry_centre(e).x - 94.5f, entry_centre(e).y - 104.5f);
+        };
+        return far(a) < far(b);
+    });
+    for (const std::string_view id : {std::string_view("38.rs"), middle->id}) {
+        Rig rig(all_but(id));
+        const Vec3 level = entry_centre(rig.game.levels()[rig.game.selected()]);
+        rig.map.frames.clear();
+        rig.enter();
+        ASSERT_GT(rig.map.frames.size(), 5u);
+        EXPECT_GT(rig.map.frames.back().zoom, 2 * rig.map.frames.front().zoom);
+        // The light's area reaches 3 / zoom cells from its centre.
+        for (const auto& frame : rig.map.frames) {
+            const Vec3 off = level - frame.light_centre;
+            EXPECT_LT(std::hypot(off.x, off.y), 3.0f / frame.zoom) << id << " zoom " << frame.zoom;
+        }
+    }
 }
 
 TEST_F(GameTest, GivenAClickOnAnotherSetting_ThenTheMusicChangesButNothingIsSaved) {
