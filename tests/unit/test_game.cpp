@@ -338,6 +338,7 @@ TEST_F(GameTest, GivenAHeldDirection_ThenTheMusicFollowsTheSelectionOnceItComesT
         rig.game.step();
     }
     rig.game.step();
+    ASSERT_FALSE(rig.music.calls.empty());
     EXPECT_EQ(rig.music.calls.back(), "play " + std::to_string(start));
     EXPECT_TRUE(rig.save.writes.empty()) << "moving the selection saves nothing";
 }
