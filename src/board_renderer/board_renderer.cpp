@@ -104,6 +104,8 @@ void BoardRenderer::draw_overlays(const BoardFrame& frame, const MoveEvent& even
     overlay.clear();
     if (frame.selection)
         add_selection_marker(overlay, puzzle, *frame.selection, animation);
+    if (frame.hint)
+        add_hint_arrow(overlay, *frame.hint);
     if (event.kind == MoveEventKind::Intro && frame.prompts == PromptDevice::Mouse)
         add_intro_ring(overlay, puzzle, event.progress);
     const std::size_t triangle_vertices = overlay.size();

@@ -13,6 +13,11 @@ constexpr float kBracketThickness = 0.07f;
 constexpr float kMarkerAlpha = 0.8f;
 constexpr float kRingInner = 0.12f;
 constexpr float kRingAlpha = 0.9f;
+// The hint's arrow: warm yellow, so it does not read as the white selection.
+constexpr float kHintColour[3] = {1.0f, 0.82f, 0.25f};
+constexpr float kHintAlpha = 0.9f;
+constexpr float kHintShaftHalfWidth = 0.09f;
+constexpr float kHintHeadHalfWidth = 0.26f;
 // The camera looks at the board tilted by this much about x.
 constexpr float kCameraTilt = 0.2f;
 
@@ -93,6 +98,26 @@ void add_selection_marker(std::vector<ColorVertex>& out, const Puzzle& puzzle,
             add_rectangle(out, cx, cy - sy * kBracketThickness, cx - sx * kBracketThickness,
                           cy - sy * kBracketLength, 0, kMarkerAlpha);
         }
+}
+
+void add_hint_arrow(std::vector<ColorVertex>& out, const HintArrow& arrow) {
+    // From just beyond the moving end to the middle of the cell it steps into.
+    const Vec3 along{float(arrow.direction.dx), float(arrow.direction.dy), 0};
+    const Vec3 across{-along.y, along.x, 0};
+    const Vec3 base = centre_of(arrow.from) + along * 0.3f;
+    const Vec3 neck = centre_of(arrow.from) + along * 0.8f;
+    const Vec3 tip = centre_of(arrow.from) + along * 1.2f;
+    const float alpha = kHintAlpha * std::clamp(arrow.strength, 0.0f, 1.0f);
+    const auto put = [&](Vec3 p) {
+        out.push_back(colour_vertex(p, kHintColour[0], kHintColour[1], kHintColour[2], alpha));
+    };
+    const Vec3 shaft = across * kHintShaftHalfWidth;
+    for (const Vec3& p :
+         {base - shaft, neck - shaft, neck + shaft, base - shaft, neck + shaft, base + shaft})
+        put(p);
+    const Vec3 head = across * kHintHeadHalfWidth;
+    for (const Vec3& p : {neck - head, tip, neck + head})
+        put(p);
 }
 
 void add_intro_ring(std::vector<ColorVertex>& out, const Puzzle& puzzle, float progress) {

@@ -28,6 +28,9 @@ void add_selection_marker(std::vector<ColorVertex>& out, const Puzzle& puzzle,
 // The pointer tutorial of the first level (progress 0 to 4, looping): a ring
 // at the first snake's head that then slides one cell down and fades out,
 // hinting "drag the head". Nothing from progress 3 on.
+// A hint's arrow on the floor: from the end to move into the cell it moves to.
+void add_hint_arrow(std::vector<ColorVertex>& out, const HintArrow& arrow);
+
 void add_intro_ring(std::vector<ColorVertex>& out, const Puzzle& puzzle, float progress);
 inline constexpr int kIntroRingSegments = 32;
 inline constexpr float kIntroRingRadius = 0.16f;

@@ -38,6 +38,7 @@ void undo(LevelPlay& play) {
     if (play.history.size() < 2)
         return;
     play.stuck.reset();
+    play.redo.push_back({play.history.back(), play.selection});
     play.selection = play.history.back().selection;
     play.history.pop_back();
     if (play.sounds != nullptr)
@@ -49,12 +50,37 @@ void reset(LevelPlay& play) {
     play.stuck.reset();
     if (play.current() == play.start())
         return;
+    // Redo after a reset walks the moves since the previous start again,
+    // first move first, before anything undo had already taken back.
+    for (std::size_t i = play.history.size() - 1; i > 0 && !play.history[i].reset; --i)
+        play.redo.push_back({play.history[i], play.history[i].selection});
     // A reset is itself a step in the history, so it can be undone.
     HistoryEntry fresh = play.history.front();
+    fresh.reset = true;
     play.history.push_back(std::move(fresh));
     if (play.sounds != nullptr)
         play.sounds->play(cue::kReset);
     play.events.clear();
+}
+
+void redo(LevelPlay& play) {
+    if (play.redo.empty() || is_complete(play.current()))
+        return;
+    RedoEntry next = std::move(play.redo.back());
+    play.redo.pop_back();
+    play.stuck.reset();
+    play.history.push_back(std::move(next.entry));
+    play.selection = next.selection;
+    if (play.sounds != nullptr)
+        play.sounds->play(cue::kUndo);
+    play.events.clear();
+}
+
+std::size_t moves_since_reset(const LevelPlay& play) {
+    std::size_t moves = 0;
+    for (std::size_t i = play.history.size() - 1; i > 0 && !play.history[i].reset; --i)
+        ++moves;
+    return moves;
 }
 
 } // namespace coilwend

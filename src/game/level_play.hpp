@@ -20,8 +20,15 @@ struct BumpMemory {
     friend bool operator==(const BumpMemory&, const BumpMemory&) = default;
 };
 
+// What undo took back, with the selection that came with it, for redo.
+struct RedoEntry {
+    HistoryEntry entry;
+    std::optional<Selection> selection;
+};
+
 struct LevelPlay {
     std::vector<HistoryEntry> history;   // never empty; [0] is the start, back() the current puzzle
+    std::vector<RedoEntry> redo;         // back() is redone first; a new move clears it
     std::optional<Selection> selection;  // the snake end that moves act on
     std::deque<MoveEvent> events;        // animations waiting for the renderer
     std::uint64_t random = 1;            // xorshift64* state for movement sounds
@@ -78,6 +85,12 @@ void steer_to_pointer(LevelPlay& play, const BoardCamera& camera, std::uint32_t 
 void run_command(LevelPlay& play, std::uint8_t code);
 void undo(LevelPlay& play);
 void reset(LevelPlay& play);
+// Puts back what undo took back, one step at a time, until a new move is
+// made; after a reset it re-applies the moves from before it.
+void redo(LevelPlay& play);
+// The moves that led from the start to the current position: neither undone
+// moves nor moves before the last reset count.
+std::size_t moves_since_reset(const LevelPlay& play);
 
 // The xorshift64* step shared by movement sounds and scenery: advances the
 // state and returns the scrambled output.

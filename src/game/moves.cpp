@@ -233,6 +233,7 @@ void try_move(LevelPlay& play, Direction direction, bool by_pointer) {
     const std::optional<ItemKind> eaten = result->eaten;
     play.history.push_back({std::move(result->puzzle),
                             by_pointer ? std::nullopt : std::optional<Selection>(selection)});
+    play.redo.clear();
     play.last_bump.reset();
 
     // `before` may have moved with the history's storage; re-read both puzzles.

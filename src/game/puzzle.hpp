@@ -66,6 +66,7 @@ struct Selection {
 struct HistoryEntry {
     Puzzle puzzle;
     std::optional<Selection> selection; // restored when this entry is undone
+    bool reset = false;                 // a copy of the start pushed by a reset
 };
 
 bool on_board(const Puzzle& puzzle, Pos p);

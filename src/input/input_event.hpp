@@ -42,6 +42,11 @@ inline constexpr std::int32_t kStickThreshold = 22931;
 
 enum class InputKind : std::uint8_t { KeyDown, KeyUp, ButtonDown, ButtonUp, AxisMotion };
 
+// The modifier keys held with a key, as bits of InputEvent::modifiers.
+namespace modifier {
+inline constexpr std::uint8_t kShift = 1, kCtrl = 2, kAlt = 4;
+}
+
 struct InputEvent {
     InputKind kind = InputKind::KeyDown;
     // KeyDown/KeyUp: the keycode; ButtonDown/ButtonUp: a ControllerButton;
@@ -49,10 +54,14 @@ struct InputEvent {
     std::int32_t code = 0;
     std::int16_t axis_value = 0; // AxisMotion only
     bool auto_repeat = false;    // KeyDown only: the system's key repeat, not a new press
+    std::uint8_t modifiers = 0;  // KeyDown/KeyUp: the modifier:: bits held with the key
 
     static InputEvent key_down(Keycode key) { return {InputKind::KeyDown, key, 0, false}; }
     static InputEvent key_repeat(Keycode key) { return {InputKind::KeyDown, key, 0, true}; }
     static InputEvent key_up(Keycode key) { return {InputKind::KeyUp, key, 0, false}; }
+    static InputEvent key_down_with(Keycode key, std::uint8_t modifiers) {
+        return {InputKind::KeyDown, key, 0, false, modifiers};
+    }
     static InputEvent button_down(ControllerButton button) {
         return {InputKind::ButtonDown, static_cast<std::int32_t>(button), 0, false};
     }

@@ -22,6 +22,7 @@ constexpr std::array<BindingRow, kBindingCount> kSlots{{
     {"keymap.cycle_backward", keycode::kQ, "Previous", kFirst},
     {"keymap.enter", keycode::kReturn, "Enter", kFirst},
     {"keymap.exit", keycode::kEscape, "Exit", kFirst},
+    {"keymap.hint", keycode::kH, "Hint", kFirst},
 }};
 
 } // namespace

@@ -29,8 +29,9 @@ enum class Binding : std::uint8_t {
     CycleBackward,
     Enter,
     Exit,
+    Hint,
 };
-inline constexpr std::size_t kBindingCount = 15;
+inline constexpr std::size_t kBindingCount = 16;
 
 // The SDL keycodes the game refers to by value.
 namespace keycode {
@@ -38,8 +39,9 @@ inline constexpr Keycode kNone = 0;
 inline constexpr Keycode kTab = 0x09;
 inline constexpr Keycode kReturn = 0x0D;
 inline constexpr Keycode kEscape = 0x1B;
-inline constexpr Keycode kA = 'a', kD = 'd', kE = 'e', kQ = 'q', kR = 'r', kS = 's', kW = 'w',
-                         kZ = 'z';
+inline constexpr Keycode kA = 'a', kD = 'd', kE = 'e', kH = 'h', kQ = 'q', kR = 'r', kS = 's',
+                         kW = 'w', kY = 'y', kZ = 'z';
+inline constexpr Keycode kF11 = 0x40000044;
 inline constexpr Keycode kRight = 0x4000004F;
 inline constexpr Keycode kLeft = 0x40000050;
 inline constexpr Keycode kDown = 0x40000051;

@@ -19,9 +19,12 @@ constexpr BoundCommand<LevelCommand> kKeyCommands[] = {
     {LevelCommand::Down, Binding::Down, Binding::Down2},
     {LevelCommand::Left, Binding::Left, Binding::Left2},
     {LevelCommand::Right, Binding::Right, Binding::Right2},
+    {LevelCommand::Hint, Binding::Hint, std::nullopt},
 };
 
 constexpr Pairing<ControllerButton, LevelCommand> kButtonCommands[] = {
+    {ControllerButton::X, LevelCommand::Hint},
+    {ControllerButton::RightStick, LevelCommand::Redo},
     {ControllerButton::B, LevelCommand::Undo},
     {ControllerButton::Y, LevelCommand::Reset},
     {ControllerButton::Back, LevelCommand::Leave},
@@ -51,7 +54,16 @@ constexpr Pairing<LevelCommand, LevelActionKind> kPressActions[] = {
     {LevelCommand::Reset, LevelActionKind::Reset},
     {LevelCommand::NextSnake, LevelActionKind::NextSnake},
     {LevelCommand::PreviousSnake, LevelActionKind::PreviousSnake},
+    {LevelCommand::Hint, LevelActionKind::Hint},
+    {LevelCommand::Redo, LevelActionKind::Redo},
 };
+
+// Redo's fixed keys, before any binding: Shift+Z must not undo.
+bool is_redo_key(const InputEvent& event) {
+    const std::uint8_t held = event.modifiers & (modifier::kShift | modifier::kCtrl);
+    return (event.code == keycode::kY && held == modifier::kCtrl) ||
+           (event.code == keycode::kZ && held == modifier::kShift);
+}
 
 LevelAction press(LevelCommand command) {
     if (const auto code = held_command_code(command))
@@ -132,6 +144,8 @@ LevelAction level_action(const LevelPlay& play, StickPush& stick, const InputEve
                          const Keymap& keys) {
     switch (event.kind) {
     case InputKind::KeyDown:
+        if (is_redo_key(event))
+            return press(LevelCommand::Redo);
         return key_or_button_press(stick, level_key_command(event.code, keys));
     case InputKind::KeyUp:
         return release(level_key_command(event.code, keys));
@@ -165,6 +179,11 @@ LevelOutcome apply_level_action(LevelPlay& play, const LevelAction& action) {
         break;
     case LevelActionKind::ReleaseHeld:
         release_held_command(play, action.code);
+        break;
+    case LevelActionKind::Hint:
+        return LevelOutcome::ShowHint;
+    case LevelActionKind::Redo:
+        redo(play);
         break;
     }
     return LevelOutcome::Stay;

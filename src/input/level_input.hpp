@@ -23,10 +23,13 @@ enum class LevelCommand : std::uint8_t {
     Down,
     Left,
     Right,
+    Hint,
+    Redo,
 };
 
 // The first binding that matches, in level-play order: Android back or exit,
-// undo, reset, next, previous, up, down, left, right. Enter means nothing here.
+// undo, reset, next, previous, up, down, left, right, hint. Enter means
+// nothing here. Redo has fixed keys (Ctrl+Y, Shift+Z): see level_action.
 LevelCommand level_key_command(Keycode key, const Keymap& keys);
 // The fixed controller buttons of level play.
 LevelCommand level_button_command(ControllerButton button);
@@ -41,6 +44,8 @@ enum class LevelActionKind : std::uint8_t {
     PreviousSnake,
     PressHeld,   // run `code` unless it is held already, and (re)start its hold
     ReleaseHeld, // end the hold if `code` is the held command
+    Hint,        // the scene shows a hint (apply_level_action answers ShowHint)
+    Redo,
 };
 
 struct LevelAction {
@@ -65,9 +70,10 @@ struct StickPush {
 LevelAction level_action(const LevelPlay& play, StickPush& stick, const InputEvent& event,
                          const Keymap& keys);
 
-enum class LevelOutcome : std::uint8_t { Stay, Leave };
+enum class LevelOutcome : std::uint8_t { Stay, Leave, ShowHint };
 
-// Carries out an action on the played level; Leave asks the caller to leave it.
+// Carries out an action on the played level; Leave asks the caller to leave
+// it, ShowHint to show a hint (which needs the level's solver graph).
 LevelOutcome apply_level_action(LevelPlay& play, const LevelAction& action);
 
 } // namespace coilwend

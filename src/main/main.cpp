@@ -86,6 +86,7 @@ int run_game(std::span<const char* const> arguments) {
     OverworldRenderer map = OverworldRenderer::create();
     const OpenControllers controllers = open_game_controllers();
     PreferencesFile save_file(prefs, "save");
+    PreferencesFile records_file(prefs, "records");
     PlayerMusic music(music_player());
     SceneWords words(ui->context);
     LevelButtonsOverlay buttons(ui->context);
@@ -96,6 +97,7 @@ int run_game(std::span<const char* const> arguments) {
     outputs.music = &music;
     outputs.sounds = &sound_bank();
     outputs.buttons = &buttons;
+    outputs.records = &records_file;
     Game game(save_file, outputs);
 
     if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)

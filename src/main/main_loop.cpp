@@ -96,6 +96,19 @@ bool handle_globally(LoopState& loop, SDL_Window* window, Game& game, const SDL_
     }
 }
 
+void act_on_level(Game& game, LevelPlay& play, const LevelAction& action) {
+    switch (apply_level_action(play, action)) {
+    case LevelOutcome::Stay:
+        break;
+    case LevelOutcome::Leave:
+        game.leave_level(LevelEnd::Abandoned);
+        break;
+    case LevelOutcome::ShowHint:
+        game.show_hint();
+        break;
+    }
+}
+
 // Window coordinates can be negative while a drag leaves the window.
 std::uint32_t window_coordinate(Sint32 value) {
     return static_cast<std::uint32_t>(std::max(value, 0));
@@ -109,8 +122,7 @@ bool offer_to_level_buttons(LoopState& loop, Game& game, LevelPlay& play, const 
         return false;
     const LevelButtonsResult result =
         level_buttons(*loop.ui, play, camera, &*ui_event, last_input_device());
-    if (apply_level_action(play, result.action) == LevelOutcome::Leave)
-        game.leave_level(LevelEnd::Abandoned);
+    act_on_level(game, play, result.action);
     return result.taken || result.action.kind != LevelActionKind::None;
 }
 
@@ -139,9 +151,7 @@ void route_to_level(LoopState& loop, Game& game, LevelPlay& play, const SDL_Even
         break;
     }
     if (const auto input = to_input_event(event)) {
-        const LevelAction action = level_action(play, loop.stick, *input, keymap());
-        if (apply_level_action(play, action) == LevelOutcome::Leave)
-            game.leave_level(LevelEnd::Abandoned);
+        act_on_level(game, play, level_action(play, loop.stick, *input, keymap()));
     }
 }
 

@@ -20,15 +20,31 @@ static_assert(static_cast<int>(ControllerAxis::LeftX) == SDL_CONTROLLER_AXIS_LEF
 static_assert(static_cast<int>(ControllerAxis::LeftY) == SDL_CONTROLLER_AXIS_LEFTY);
 static_assert(static_cast<int>(ControllerAxis::TriggerLeft) == SDL_CONTROLLER_AXIS_TRIGGERLEFT);
 static_assert(static_cast<int>(ControllerAxis::TriggerRight) == SDL_CONTROLLER_AXIS_TRIGGERRIGHT);
+static_assert(keycode::kF11 == SDLK_F11 && keycode::kH == SDLK_h && keycode::kY == SDLK_y);
+static_assert(static_cast<int>(ControllerButton::X) == SDL_CONTROLLER_BUTTON_X);
+static_assert(static_cast<int>(ControllerButton::RightStick) == SDL_CONTROLLER_BUTTON_RIGHTSTICK);
+
+std::uint8_t modifier_bits(Uint16 mod) {
+    std::uint8_t bits = 0;
+    if ((mod & KMOD_SHIFT) != 0)
+        bits |= modifier::kShift;
+    if ((mod & KMOD_CTRL) != 0)
+        bits |= modifier::kCtrl;
+    if ((mod & KMOD_ALT) != 0)
+        bits |= modifier::kAlt;
+    return bits;
+}
 
 } // namespace
 
 std::optional<InputEvent> to_input_event(const SDL_Event& event) {
     switch (event.type) {
     case SDL_KEYDOWN:
-        return InputEvent{InputKind::KeyDown, event.key.keysym.sym, 0, event.key.repeat != 0};
+        return InputEvent{InputKind::KeyDown, event.key.keysym.sym, 0, event.key.repeat != 0,
+                          modifier_bits(event.key.keysym.mod)};
     case SDL_KEYUP:
-        return InputEvent{InputKind::KeyUp, event.key.keysym.sym, 0, false};
+        return InputEvent{InputKind::KeyUp, event.key.keysym.sym, 0, false,
+                          modifier_bits(event.key.keysym.mod)};
     case SDL_CONTROLLERBUTTONDOWN:
         return InputEvent{InputKind::ButtonDown, event.cbutton.button, 0, false};
     case SDL_CONTROLLERBUTTONUP:

@@ -15,6 +15,13 @@ namespace coilwend {
 // Who the tutorial prompts speak to.
 enum class PromptDevice : std::uint8_t { Mouse = 0, Keyboard = 1, Controller = 2 };
 
+// A hint's arrow on the floor, from the end to move toward the cell it moves to.
+struct HintArrow {
+    Pos from;
+    Direction direction;
+    float strength = 1.0f; // fades from 1 to 0 at the end of its showing
+};
+
 // Everything one frame of a level is drawn from.
 struct BoardFrame {
     const Puzzle* puzzle = nullptr;   // the history entry being shown
@@ -22,6 +29,7 @@ struct BoardFrame {
     std::uint64_t history_length = 0;
     std::optional<Selection> selection;
     PromptDevice prompts = PromptDevice::Mouse; // whom the tutorial overlays speak to
+    std::optional<HintArrow> hint;
 };
 
 class BoardView {

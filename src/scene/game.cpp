@@ -6,6 +6,7 @@
 #include "input/command_table.hpp"
 #include "input/input_device.hpp"
 #include "levels/catalogue.hpp"
+#include "levels/solutions.hpp"
 #include "overworld/progress_file.hpp"
 #include "overworld/reveal.hpp"
 
@@ -49,6 +50,23 @@ PromptDevice prompt_device(InputDevice device) {
     return look_up<InputDevice, PromptDevice>(kPromptDevices, device).value_or(PromptDevice::Mouse);
 }
 
+// A hint's arrow shows this many passes, fading over the last of them.
+constexpr std::uint32_t kHintPasses = 60;
+constexpr float kHintFadePasses = 15.0f;
+
+std::size_t stored_move_count(std::string_view id) {
+    const std::string_view letters = stored_solution(id);
+    return letters.size() -
+           static_cast<std::size_t>(std::count(letters.begin(), letters.end(), 'N'));
+}
+
+void queue_record(SceneText& text, const Records& records, std::string_view id) {
+    const auto found = records.find(id);
+    if (found == records.end())
+        return;
+    text.queue_level_record(found->second, found->second == stored_move_count(id));
+}
+
 float ease_out(float t) {
     return t * (2.0f - t);
 }
@@ -76,6 +94,8 @@ Game::Game(StoredFile& save, const GameOutputs& outputs)
     std::vector<OverworldEntry> levels = build_overworld_table();
     std::size_t selected = 0;
     load_progress(levels, selected, save_);
+    if (out_.records != nullptr)
+        records_ = load_records(*out_.records);
     const bool first_start = !any_completed(levels);
     world_ = make_overworld(std::move(levels), selected, screen_);
     start_music(entry_setting(world_.levels[world_.selected]));
@@ -241,14 +261,61 @@ void Game::start_level() {
     const std::string_view id = world_.levels[world_.selected].id;
     play_ = coilwend::start_level(find_level(id).puzzle, selection);
     play_->sounds = out_.sounds;
+    hints_ = std::make_unique<HintSearch>(play_->start());
+    shown_hint_.reset();
     update_level_camera();
     log_line("Entered level: " + std::string(id));
+}
+
+bool Game::hints_ready() const {
+    return hints_ != nullptr && hints_->graph() != nullptr;
+}
+
+void Game::show_hint() {
+    if (!play_ || !hints_ready())
+        return;
+    const Hint hint = hint_for(*hints_->graph(), play_->history, play_->selection);
+    switch (hint.kind) {
+    case Hint::Kind::Move:
+        play_->selection = Selection{hint.move.snake, hint.move.front};
+        log_line("Hint: a move of snake " + std::to_string(hint.move.snake));
+        break;
+    case Hint::Kind::Dead:
+        log_line("Hint: dead end, undo " + std::to_string(hint.undos));
+        break;
+    case Hint::Kind::Finished:
+    case Hint::Kind::Unknown:
+        return;
+    }
+    shown_hint_ = ShownHint{hint, play_->history.size(), 0};
+}
+
+// A shown arrow lasts about a second; any change of the history ends a hint.
+void Game::age_hint() {
+    if (!shown_hint_)
+        return;
+    ++shown_hint_->passes;
+    if (play_->history.size() != shown_hint_->history_length ||
+        (shown_hint_->hint.kind == Hint::Kind::Move && shown_hint_->passes > kHintPasses))
+        shown_hint_.reset();
+}
+
+// Moves since the last reset: undone moves and moves before a reset do not count.
+void Game::keep_record() {
+    const std::string_view id = world_.levels[world_.selected].id;
+    const auto moves = static_cast<std::uint32_t>(moves_since_reset(*play_));
+    if (out_.records == nullptr || !note_record(records_, id, moves))
+        return;
+    log_line("New record for " + std::string(id) + ": " + std::to_string(moves) + " moves");
+    save_records(records_, *out_.records);
 }
 
 void Game::leave_level(LevelEnd end) {
     if (!play_)
         return;
     play_.reset();
+    hints_.reset();
+    shown_hint_.reset();
     level_camera_.reset();
     set_music_volume(kFullVolume);
     transition_ = {TransitionKind::LeavingLevel, -1.0f, end == LevelEnd::Completed, {}};
@@ -267,7 +334,9 @@ bool Game::update() {
         repeat_held_command(*play_);
         step_stuck_phase(*play_);
         advance_front_event(*play_);
+        age_hint();
         if (level_solved(*play_)) {
+            keep_record();
             queue_level_buttons();
             leave_level(LevelEnd::Completed);
             return false;
@@ -401,12 +470,25 @@ void Game::draw_level() {
     frame.history_length = play_->history.size();
     frame.selection = play_->selection;
     frame.prompts = prompt_device(last_input_device());
+    if (shown_hint_ && shown_hint_->hint.kind == Hint::Kind::Move) {
+        const SolverMove& move = shown_hint_->hint.move;
+        const Pos from = leading_cell(play_->current().snakes[move.snake], move.front);
+        const float left = static_cast<float>(kHintPasses - shown_hint_->passes);
+        frame.hint =
+            HintArrow{from, move.direction, std::clamp(left / kHintFadePasses, 0.0f, 1.0f)};
+    }
     out_.board->draw(frame);
 }
 
 void Game::queue_level_buttons() {
-    if (out_.buttons != nullptr && level_camera_)
-        out_.buttons->queue_level_buttons(*play_, *level_camera_);
+    if (out_.buttons == nullptr || !level_camera_)
+        return;
+    LevelHelp help;
+    if (shown_hint_ && shown_hint_->hint.kind == Hint::Kind::Dead) {
+        help.undos_needed = shown_hint_->hint.undos;
+        help.pulse = shown_hint_->passes;
+    }
+    out_.buttons->queue_level_buttons(*play_, *level_camera_, help);
 }
 
 void Game::draw_overworld() {
@@ -449,9 +531,10 @@ void Game::draw_overworld() {
     }
     if (out_.text != nullptr) {
         // The menu's own lines reach down to where the title sits.
-        if (t.kind != TransitionKind::Title && !menu_)
+        if (t.kind != TransitionKind::Title && !menu_) {
             out_.text->queue_level_title(level_title(find_level(selected.id)));
-        else if (t.progress >= kTitleWordsFrom && t.progress < kTitleWordsUntil)
+            queue_record(*out_.text, records_, selected.id);
+        } else if (t.progress >= kTitleWordsFrom && t.progress < kTitleWordsUntil)
             out_.text->queue_game_title(t.progress);
     }
 }

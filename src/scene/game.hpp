@@ -7,7 +7,9 @@
 
 #include "audio/music_control.hpp"
 #include "game/level_play.hpp"
+#include "levels/hint.hpp"
 #include "overworld/overworld.hpp"
+#include "overworld/records_file.hpp"
 #include "scene/board_view.hpp"
 #include "scene/level_overlay.hpp"
 #include "scene/menu_state.hpp"
@@ -17,6 +19,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -48,6 +51,7 @@ struct GameOutputs {
     SceneText* text = nullptr;       // null: no words over the map
     SoundCues* sounds = nullptr;     // where the levels' cues go; null: silent
     LevelOverlay* buttons = nullptr; // null: no buttons over the level
+    StoredFile* records = nullptr;   // each level's fewest moves; null: none kept
 };
 
 class Game {
@@ -93,6 +97,14 @@ class Game {
     const BoardCamera* level_camera() const;
     // Leaves the played level; a solved level counts once its animations end.
     void leave_level(LevelEnd end);
+    // Shows the next move of a shortest solution from the played position
+    // (selecting the end to move and drawing an arrow), or in a dead end
+    // how many undos lead out. Nothing until the level's graph is built.
+    void show_hint();
+    // True once the played level's hints are ready (tests wait for it).
+    bool hints_ready() const;
+    // The fewest moves each finished level took, by identifier.
+    const Records& records() const { return records_; }
 
     bool transition_running() const { return transition_.kind != TransitionKind::Idle; }
     const Transition& transition() const { return transition_; }
@@ -128,6 +140,8 @@ class Game {
     void draw_level();
     void queue_level_buttons();
     void draw_overworld();
+    void age_hint();
+    void keep_record();
 
     StoredFile& save_;
     GameOutputs out_;
@@ -141,6 +155,16 @@ class Game {
     std::optional<LevelPlay> play_;
     std::optional<BoardCamera> level_camera_;
     std::optional<MenuState> menu_;
+    std::unique_ptr<HintSearch> hints_;
+    // The hint being shown, and the history length it was given for: any move,
+    // undo or reset ends it.
+    struct ShownHint {
+        Hint hint;
+        std::size_t history_length = 0;
+        std::uint32_t passes = 0;
+    };
+    std::optional<ShownHint> shown_hint_;
+    Records records_;
 };
 
 } // namespace coilwend

@@ -37,6 +37,7 @@ COILWEND_ICON(16)
 COILWEND_ICON(17)
 COILWEND_ICON(18)
 COILWEND_ICON(19)
+COILWEND_ICON(20)
 #undef COILWEND_ICON
 
 namespace coilwend {
@@ -51,6 +52,7 @@ std::span<const unsigned char> embedded_icon(std::size_t index) {
         COILWEND_ICON(08), COILWEND_ICON(09), COILWEND_ICON(10), COILWEND_ICON(11),
         COILWEND_ICON(12), COILWEND_ICON(13), COILWEND_ICON(14), COILWEND_ICON(15),
         COILWEND_ICON(16), COILWEND_ICON(17), COILWEND_ICON(18), COILWEND_ICON(19),
+        COILWEND_ICON(20),
     }};
 #undef COILWEND_ICON
     return icons[index];

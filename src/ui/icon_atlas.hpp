@@ -18,7 +18,7 @@ namespace coilwend {
 inline constexpr std::uint32_t kAtlasSide = 2048;
 inline constexpr std::uint32_t kAtlasCell = 256;
 inline constexpr std::uint32_t kAtlasColumns = kAtlasSide / kAtlasCell;
-inline constexpr std::size_t kIconCount = 20;
+inline constexpr std::size_t kIconCount = 21;
 
 struct IconAtlas {
     std::vector<std::uint8_t> pixels; // kAtlasSide² RGBA, rows from the top

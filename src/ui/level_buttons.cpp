@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace coilwend {
 namespace {
@@ -30,6 +31,17 @@ void queue_prompts(UiContext& context, const LevelButtonPlacement& at, UiSize ui
          white);
 }
 
+// The number of undos beside the undo button, on its board side.
+void queue_undo_count(UiContext& context, const LevelButtonPlacement& at, std::size_t undos) {
+    const float w = static_cast<float>(context.window_size.width);
+    const float h = static_cast<float>(context.window_size.height);
+    const float wide = w > 0.0f ? std::min(1.0f, h / w) : 1.0f;
+    const float tall = h > 0.0f ? std::min(1.0f, w / h) : 1.0f;
+    text(context, at.column_x - kLevelButtonSize * wide - 0.025f,
+         at.undo_y + kLevelButtonSize * tall * 0.5f, 0.05f, TextShadow::Drop, TextAlign::Centred,
+         1.0f, std::to_string(undos));
+}
+
 } // namespace
 
 LevelButtonPlacement level_button_placement(const BoardCamera& camera, UiSize ui) {
@@ -45,6 +57,7 @@ LevelButtonPlacement level_button_placement(const BoardCamera& camera, UiSize ui
     at.column_x = -margin; // -0.0 when the margin is gone: still measured from the right
     at.undo_y = y0 + 0.15f;
     at.reset_y = y0 + 0.01f;
+    at.redo_y = y0 + 0.29f;
     return at;
 }
 
@@ -56,20 +69,33 @@ float level_button_grey(std::optional<std::uint32_t> stuck) {
     return (1.0f + b) * 0.3f - b;
 }
 
+// The dead-end pulse of a hint: the undo button brightens and dims about
+// twice a second, and the undos needed stand beside it.
+Rgb3 hinted_undo_colour(const LevelHelp& help, Rgb3 tint) {
+    if (!help.undos_needed)
+        return tint;
+    const float wave = 0.5f + 0.5f * std::cos(static_cast<float>(help.pulse) * 0.2f);
+    return {1.0f, 0.55f + 0.45f * wave, 0.35f + 0.65f * wave};
+}
+
 LevelButtonsResult level_buttons(UiContext& context, const LevelPlay& play,
                                  const BoardCamera& camera, const UiEvent* event,
-                                 InputDevice device) {
+                                 InputDevice device, const LevelHelp& help) {
     const UiSize ui = context.window_size;
     const LevelButtonPlacement at = level_button_placement(camera, ui);
     const float g = level_button_grey(play.stuck);
     const Rgb3 tint{g, g, g};
     const bool can_undo = play.history.size() > 1;
     const bool can_reset = play.current() != play.start();
+    const bool can_redo = !play.redo.empty() && !is_complete(play.current());
     const PointerState before = context.pointer_state;
 
-    const ButtonResult undo =
-        icon_button(context, event, at.column_x, at.undo_y, kLevelButtonSize, kUndoIcon,
-                    can_undo ? ButtonUse::Enabled : ButtonUse::Disabled, tint);
+    const ButtonResult undo = icon_button(
+        context, event, at.column_x, at.undo_y, kLevelButtonSize, kUndoIcon,
+        can_undo ? ButtonUse::Enabled : ButtonUse::Disabled, hinted_undo_colour(help, tint));
+    const ButtonResult redo =
+        icon_button(context, event, at.column_x, at.redo_y, kLevelButtonSize, kRedoIcon,
+                    can_redo ? ButtonUse::Enabled : ButtonUse::Disabled, tint);
     const ButtonResult reset =
         icon_button(context, event, at.column_x, at.reset_y, kLevelButtonSize, kResetIcon,
                     can_reset ? ButtonUse::Enabled : ButtonUse::Disabled, tint);
@@ -79,6 +105,8 @@ LevelButtonsResult level_buttons(UiContext& context, const LevelPlay& play,
     if (event == nullptr) {
         if (device == InputDevice::Controller)
             queue_prompts(context, at, ui);
+        if (help.undos_needed)
+            queue_undo_count(context, at, *help.undos_needed);
         return {};
     }
     LevelButtonsResult result;
@@ -88,6 +116,8 @@ LevelButtonsResult level_buttons(UiContext& context, const LevelPlay& play,
         result.action = {LevelActionKind::PressHeld, command::kUndo};
     else if (undo == ButtonResult::Clicked)
         result.action = {LevelActionKind::ReleaseHeld, command::kUndo};
+    else if (redo == ButtonResult::Clicked && can_redo)
+        result.action = {LevelActionKind::Redo, 0};
     else if (reset == ButtonResult::Clicked && can_reset)
         result.action = {LevelActionKind::Reset, 0};
     else if (back == ButtonResult::Clicked)

@@ -19,13 +19,14 @@ namespace coilwend {
 inline constexpr std::uint8_t kUndoIcon = 0;
 inline constexpr std::uint8_t kResetIcon = 1;
 inline constexpr std::uint8_t kBackIcon = 5;
+inline constexpr std::uint8_t kRedoIcon = 8;
 inline constexpr float kLevelButtonSize = 0.1f;
 
 // Positions in the widgets' fractions; x of the column is always negative
 // (even -0.0) so it is measured from the right edge.
 struct LevelButtonPlacement {
     float column_x = -0.0f;
-    float undo_y = 0, reset_y = 0;
+    float undo_y = 0, reset_y = 0, redo_y = 0;
     float back_x = 0.01f, back_y = 0.01f;
 };
 
@@ -44,9 +45,11 @@ struct LevelButtonsResult {
 // key, a click on undo releases that hold, a click on reset resets, a click
 // on back leaves. Pointer events that start, continue or end on a button
 // are taken. Without an event: queues the buttons (and prompts) for drawing.
+// A click on redo redoes. With `help` from a hint in a dead end, the undo
+// button pulses and shows how many undos lead out.
 LevelButtonsResult level_buttons(UiContext& context, const LevelPlay& play,
                                  const BoardCamera& camera, const UiEvent* event,
-                                 InputDevice device);
+                                 InputDevice device, const LevelHelp& help = {});
 
 } // namespace coilwend
 
@@ -57,8 +60,9 @@ namespace coilwend {
 class LevelButtonsOverlay final : public LevelOverlay {
   public:
     explicit LevelButtonsOverlay(UiContext& context) : context_(context) {}
-    void queue_level_buttons(const LevelPlay& play, const BoardCamera& camera) override {
-        level_buttons(context_, play, camera, nullptr, last_input_device());
+    void queue_level_buttons(const LevelPlay& play, const BoardCamera& camera,
+                             const LevelHelp& help) override {
+        level_buttons(context_, play, camera, nullptr, last_input_device(), help);
     }
 
   private:

@@ -226,8 +226,8 @@ MenuUpdate update_confirmation(const MenuState& state, UiContext& context, const
 // ---- Controls ----
 
 constexpr float kRowTop = 0.04f;
-constexpr float kRowStep = 0.08f;
-constexpr float kKeySize = 0.08f;
+constexpr float kRowStep = 0.075f; // eleven rows above "Reset to defaults"
+constexpr float kKeySize = 0.07f;
 
 MenuUpdate update_controls(const MenuState& entry, UiContext& context, const UiEvent* event,
                            const MenuEnvironment& environment) {

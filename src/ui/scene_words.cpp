@@ -3,9 +3,12 @@
 #include "ui/widgets.hpp"
 
 #include <algorithm>
+#include <string>
 
 namespace coilwend {
 namespace {
+
+constexpr std::uint8_t kStarIcon = 20;
 
 // The game's name is one word; its line is a third of the title block, and
 // the block, 0.6 of the window's height, is centred.
@@ -25,6 +28,14 @@ float game_title_alpha(float progress) {
 
 void SceneWords::queue_level_title(std::string_view title) {
     text(context_, 0.5f, -0.1f, 0.1f, TextShadow::Drop, TextAlign::Centred, 1.0f, title);
+}
+
+// Above the title, smaller: "Best: 8 moves", and the star when no solution is shorter.
+void SceneWords::queue_level_record(std::uint32_t moves, bool shortest) {
+    const std::string words = "Best: " + std::to_string(moves) + (moves == 1 ? " move" : " moves");
+    text(context_, 0.5f, -0.185f, 0.05f, TextShadow::Drop, TextAlign::Centred, 1.0f, words);
+    if (shortest)
+        icon(context_, 0.5f, -0.245f, 0.05f, kStarIcon, {1.0f, 0.85f, 0.3f});
 }
 
 void SceneWords::queue_game_title(float progress) {

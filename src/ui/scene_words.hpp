@@ -11,6 +11,7 @@ class SceneWords final : public SceneText {
   public:
     explicit SceneWords(UiContext& context) : context_(context) {}
     void queue_level_title(std::string_view title) override;
+    void queue_level_record(std::uint32_t moves, bool shortest) override;
     void queue_game_title(float progress) override;
 
   private:

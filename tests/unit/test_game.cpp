@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace coilwend;
@@ -72,6 +73,9 @@ struct RecordingMusic final : MusicControl {
 struct RecordingText final : SceneText {
     std::vector<std::string> lines;
     void queue_level_title(std::string_view title) override { lines.emplace_back(title); }
+    void queue_level_record(std::uint32_t moves, bool shortest) override {
+        lines.push_back("best " + std::to_string(moves) + (shortest ? " *" : ""));
+    }
     void queue_game_title(float) override { lines.emplace_back("<title>"); }
 };
 
@@ -82,9 +86,11 @@ struct Rig {
     RecordingMap map;
     RecordingMusic music;
     RecordingText text;
+    testing_support::MemoryStoredFile records{"/prefs/records"};
     Game game;
     explicit Rig(std::optional<std::string> bytes = std::nullopt)
-        : save(std::move(bytes)), game(save, {&board, &map, &music, &text}) {
+        : save(std::move(bytes)),
+          game(save, {&board, &map, &music, &text, nullptr, nullptr, &records}) {
         game.set_screen(kScreen);
     }
     // Steps until the condition holds; returns the passes taken.
@@ -112,6 +118,15 @@ struct Rig {
         settle();
     }
 };
+
+// The run_command code of a step in a direction.
+std::uint8_t command_of(Direction direction) {
+    if (direction == kLeft)
+        return command::kLeft;
+    if (direction == kRight)
+        return command::kRight;
+    return direction == kUp ? command::kUp : command::kDown;
+}
 
 struct GameTest : ::testing::Test {
     GameTest() { set_last_input_device(InputDevice::Keyboard); }
@@ -431,4 +446,35 @@ TEST_F(GameTest, GivenTheMenuOpen_ThenTheMapTakesNoInputAndAResetClosesIt) {
     rig.enter();
     rig.game.open_menu(true);
     EXPECT_EQ(rig.game.menu(), nullptr) << "only the map opens the menu";
+}
+
+TEST_F(GameTest, GivenHintsFollowedToTheFinish_ThenTheRecordCountsMovesSinceTheResetWithItsStar) {
+    Rig rig("completed:38.rs\nselected:38.rs\n");
+    for (int solve = 0; solve < 2; ++solve) {
+        rig.enter();
+        while (!rig.game.hints_ready())
+            std::this_thread::yield();
+        LevelPlay& play = *rig.game.level_play();
+        for (int moves = 0; moves < 40 && !is_complete(play.current()); ++moves) {
+            rig.game.show_hint();
+            ASSERT_FALSE(rig.board.frames.empty());
+            rig.game.step();
+            const auto arrow = rig.board.frames.back().hint;
+            ASSERT_TRUE(arrow.has_value()) << "a hint draws its arrow";
+            ASSERT_TRUE(play.selection.has_value());
+            const Pos lead =
+                leading_cell(play.current().snakes[play.selection->snake], play.selection->front);
+            EXPECT_EQ(arrow->from, lead) << "the arrow starts at the selected end";
+            run_command(play, command_of(arrow->direction));
+            // The second time, three moves are made and reset: they do not count.
+            if (solve == 1 && moves == 2)
+                reset(play);
+        }
+        rig.settle();
+    }
+    EXPECT_EQ(rig.records.writes, (std::vector<std::string>{"38.rs:8\n"}));
+    rig.text.lines.clear();
+    rig.game.step();
+    EXPECT_EQ(rig.text.lines, (std::vector<std::string>{"Humble Beginnings", "best 8 *"}));
+    EXPECT_TRUE(rig.save.writes.empty()) << "hints and records never write the progress file";
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace coilwend;
 using namespace coilwend::testing;
 
@@ -156,3 +158,53 @@ TEST(ExitEvent, CarriesTheSnakeOnTheExitLedByTheEndOnIt) {
 }
 
 } // namespace
+
+// Random play on Ekans: k undos followed by k redos give back the exact
+// position and selection; a new move ends redo; a reset's redo walks the moves
+// made since the previous start (and what was undone before it) back to where
+// the player was; the move count ignores undone moves and moves before a reset.
+TEST(Redo, GivenRandomPlayThenUndoRedoRoundTripsAndTheMoveCountFollows) {
+    std::mt19937 random(11);
+    const Direction directions[] = {kUp, kDown, kLeft, kRight};
+    std::size_t resets_redone = 0;
+    for (int round = 0; round < 200; ++round) {
+        Played game(ekans());
+        std::size_t counted = 0; // moves since the start or the last reset, as a player counts
+        for (int step = 0; step < 12; ++step) {
+            const std::size_t before = game.play.history.size();
+            game.play.selection = Selection{random() % 2, false};
+            try_move(game.play, directions[random() % 4], false);
+            if (game.play.history.size() > before) {
+                ++counted;
+                EXPECT_TRUE(game.play.redo.empty()) << "a new move ends redo";
+            }
+            if (is_complete(game.now()))
+                break;
+        }
+        ASSERT_EQ(moves_since_reset(game.play), counted);
+        const LevelPlay before_undo = game.play;
+        const std::size_t k = random() % game.play.history.size();
+        for (std::size_t i = 0; i < k; ++i)
+            undo(game.play);
+        EXPECT_EQ(moves_since_reset(game.play), counted - k);
+        for (std::size_t i = 0; i < k + 2; ++i) // redo beyond the end does nothing
+            redo(game.play);
+        ASSERT_EQ(game.play.history.size(), before_undo.history.size());
+        EXPECT_EQ(game.now(), before_undo.current());
+        EXPECT_EQ(game.play.selection, before_undo.selection);
+
+        for (std::size_t i = 0; i < k; ++i)
+            undo(game.play);
+        const Puzzle furthest = before_undo.current();
+        reset(game.play);
+        if (counted - k == 0)
+            continue; // nothing to reset: the history did not change
+        EXPECT_EQ(moves_since_reset(game.play), 0u);
+        while (!game.play.redo.empty())
+            redo(game.play);
+        EXPECT_EQ(game.now(), furthest);
+        EXPECT_EQ(moves_since_reset(game.play), counted);
+        ++resets_redone;
+    }
+    EXPECT_GT(resets_redone, 100u) << "the random play must move";
+}

@@ -136,13 +136,35 @@ TEST_F(LevelButtonsTest, StuckPulseGreysEveryButtonAndTheControllerAddsPrompts) 
     }
     play.stuck = 25u;
     const auto mouse = drawn(InputDevice::Mouse);
-    ASSERT_EQ(mouse.size(), 3u);
+    ASSERT_EQ(mouse.size(), 4u);
     for (const IconQueueEntry& e : mouse)
         EXPECT_FLOAT_EQ(e.colour.g, 0.3f);
     const auto pad = drawn(InputDevice::Controller);
-    ASSERT_EQ(pad.size(), 6u);
-    EXPECT_EQ(pad[3].icon, 17);
-    EXPECT_EQ(pad[4].icon, 18);
-    EXPECT_EQ(pad[5].icon, 19);
-    EXPECT_EQ(pad[5].size, 54);
+    ASSERT_EQ(pad.size(), 7u);
+    EXPECT_EQ(pad[4].icon, 17);
+    EXPECT_EQ(pad[5].icon, 18);
+    EXPECT_EQ(pad[6].icon, 19);
+    EXPECT_EQ(pad[6].size, 54);
+}
+
+// Redo is greyed until undo took something back, then a click redoes; a
+// hint in a dead end makes undo pulse and shows the undos needed beside it.
+TEST_F(LevelButtonsTest, RedoFollowsUndoAndADeadEndHintMarksTheUndoButton) {
+    EXPECT_EQ(button(kRedoIcon).enabled, 0) << "nothing to redo";
+    run_command(play, command::kRight);
+    const Puzzle moved = play.current();
+    undo(play);
+    const IconQueueEntry redo = button(kRedoIcon);
+    EXPECT_EQ(redo.enabled, 1);
+    apply_level_action(play, click(centre(redo.x, redo), centre(redo.y, redo)).action);
+    EXPECT_EQ(play.current(), moved);
+    EXPECT_EQ(button(kRedoIcon).enabled, 0) << "all redone";
+
+    context.text_queue.clear();
+    context.icon_queue.clear();
+    level_buttons(context, play, camera, nullptr, InputDevice::Mouse, LevelHelp{3, 10});
+    ASSERT_EQ(context.text_queue.items().size(), 1u);
+    EXPECT_EQ(context.text_queue.text(context.text_queue.items()[0]), "3");
+    const float pulsing = context.icon_queue[0].colour.b;
+    EXPECT_NE(pulsing, button(kUndoIcon).colour.b) << "undo pulses";
 }

@@ -80,7 +80,9 @@ TEST_F(LevelInputTest, GivenControllerButtons_ThenTheFixedLevelMappingApplies) {
     EXPECT_EQ(translate(InputEvent::button_down(B::DpadRight)), press(command::kRight));
     EXPECT_EQ(translate(InputEvent::button_up(B::DpadRight)), release(command::kRight));
     EXPECT_EQ(translate(InputEvent::button_up(B::B)), release(command::kUndo));
-    for (const B unused : {B::A, B::X, B::Start, B::Guide, B::LeftStick, B::RightStick})
+    EXPECT_EQ(translate(InputEvent::button_down(B::X)), action(LevelActionKind::Hint));
+    EXPECT_EQ(translate(InputEvent::button_down(B::RightStick)), action(LevelActionKind::Redo));
+    for (const B unused : {B::A, B::Start, B::Guide, B::LeftStick})
         EXPECT_EQ(translate(InputEvent::button_down(unused)), none());
     EXPECT_EQ(translate({InputKind::ButtonDown, 200, 0, false}), none());
     EXPECT_EQ(translate({InputKind::ButtonDown, -1, 0, false}), none());

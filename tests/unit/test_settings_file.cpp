@@ -49,7 +49,7 @@ Keymap with(Binding slot, Keycode code) {
 
 } // namespace
 
-TEST_F(SettingsFile, GivenChangedValues_WhenSavedAndLoaded_ThenAllSixteenLinesComeBack) {
+TEST_F(SettingsFile, GivenChangedValues_WhenSavedAndLoaded_ThenAllSeventeenLinesComeBack) {
     file.bytes = "stale";
     ::testing::internal::CaptureStdout();
     save_settings(file);
@@ -61,8 +61,8 @@ TEST_F(SettingsFile, GivenChangedValues_WhenSavedAndLoaded_ThenAllSixteenLinesCo
     keymap()[Binding::Down2] = keycode::kUp;
     save_settings(file);
     const std::string written = *file.bytes;
-    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 16);
-    EXPECT_TRUE(written.ends_with("keymap.enter:13\nkeymap.exit:120\n"));
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 17);
+    EXPECT_TRUE(written.ends_with("keymap.enter:13\nkeymap.exit:120\nkeymap.hint:104\n"));
 
     reset();
     EXPECT_EQ(load(written), "Loading settings: /prefs/file\n");

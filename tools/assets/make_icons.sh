@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Renders the twenty game icons from the SVG sources in tools/assets/icons/
-# into assets/icons/icon_00.png .. icon_19.png (256 x 256, 8-bit RGBA).
+# Renders the game icons from the SVG sources in tools/assets/icons/
+# into assets/icons/icon_00.png .. icon_20.png (256 x 256, 8-bit RGBA).
 #
 # Every icon is drawn white on transparent, because the game tints icons and
 # premultiplies their alpha; a soft dark halo (grown and blurred alpha) sits
@@ -39,6 +39,7 @@ icons=(
     button-b               # 17 controller B prompt (undo)
     button-y               # 18 controller Y prompt (reset)
     back-button            # 19 controller Back prompt (leave the level)
+    star                   # 20 a level's record equals its shortest solution (drawn for this game)
 )
 
 mkdir -p "$out"
