@@ -4,9 +4,12 @@
 
 #include <chrono>
 #include <limits>
+#include <sys/resource.h>
 
 namespace coilwend {
 namespace {
+
+constexpr int kWorkerNiceness = 10;
 
 // Press count of the cycle command to get from one selected end to another.
 std::size_t cycles_needed(const Puzzle& puzzle, const std::optional<Selection>& from,
@@ -73,6 +76,9 @@ Hint hint_for(const PositionGraph& graph, std::span<const HistoryEntry> history,
 
 HintSearch::HintSearch(const Puzzle& start)
     : worker_([this, start] {
+          // Below the frame's threads: on Linux this lowers only the calling
+          // thread, so the search takes what the drawing leaves over.
+          setpriority(PRIO_PROCESS, 0, kWorkerNiceness);
           const auto began = std::chrono::steady_clock::now();
           graph_ = std::make_unique<PositionGraph>(start, kMaxPositions, &stop_);
           seconds_ =

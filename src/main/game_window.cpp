@@ -1,5 +1,7 @@
 #include "main/game_window.hpp"
 
+#include "settings/settings_file.hpp"
+
 #include "game/log.hpp"
 #include "graphics/png_image.hpp"
 #include "main/embedded_assets.hpp"
@@ -40,7 +42,57 @@ void set_window_icon(SDL_Window* window) {
     SDL_FreeSurface(surface);
 }
 
+bool is_fullscreen(SDL_Window* window) {
+    return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+WindowPlacement current_placement(SDL_Window* window) {
+    WindowPlacement placement;
+    SDL_GetWindowSize(window, &placement.width, &placement.height);
+    placement.fullscreen = is_fullscreen(window);
+    return placement;
+}
+
 } // namespace
+
+void restore_window_placement(SDL_Window* window) {
+    const std::optional<WindowPlacement> saved = window_placement();
+    if (!saved)
+        return;
+    const int display = std::max(SDL_GetWindowDisplayIndex(window), 0);
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(display, &usable) != 0)
+        usable = {0, 0, saved->width, saved->height};
+    const WindowSize size =
+        restored_window_size({saved->width, saved->height}, {usable.w, usable.h});
+    SDL_SetWindowSize(window, size.width, size.height);
+    window_placement() = WindowPlacement{size.width, size.height, saved->fullscreen};
+    if (saved->fullscreen && SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        log_line("Fullscreen unavailable: " + std::string(SDL_GetError()));
+        window_placement()->fullscreen = false;
+    }
+}
+
+void toggle_fullscreen(SDL_Window* window) {
+    // The windowed size stays what it was before fullscreen.
+    WindowPlacement placement = window_placement().value_or(current_placement(window));
+    if (!is_fullscreen(window))
+        placement = current_placement(window);
+    const bool wanted = !is_fullscreen(window);
+    if (SDL_SetWindowFullscreen(window, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        log_line("Fullscreen unavailable: " + std::string(SDL_GetError()));
+        return;
+    }
+    placement.fullscreen = wanted;
+    window_placement() = placement;
+    log_line(wanted ? "Fullscreen on" : "Fullscreen off");
+}
+
+void note_window_size(SDL_Window* window) {
+    if (is_fullscreen(window))
+        return;
+    window_placement() = current_placement(window);
+}
 
 WindowHandle create_game_window() {
     SDL_Rect display{};

@@ -75,6 +75,7 @@ int run_game(std::span<const char* const> arguments) {
     static MixerBackend mixer_backend; // the sound bank keeps its chunks to the end
     install_audio_backend(mixer_backend);
     load_startup_settings(prefs);
+    restore_window_placement(window.get());
     apply_fixed_gl_state();
     read_system_framebuffer();
     const ScreenSizes sizes = read_screen_sizes(window.get());

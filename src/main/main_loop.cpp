@@ -8,10 +8,12 @@
 #include "input/keymap.hpp"
 #include "input/level_input.hpp"
 #include "input/level_pointer.hpp"
+#include "main/game_window.hpp"
 #include "main/menu_input.hpp"
 #include "main/screen_sizes.hpp"
 #include "main/sdl_input.hpp"
 #include "overworld/overworld_input.hpp"
+#include "settings/settings_file.hpp"
 #include "ui/level_buttons.hpp"
 #include "ui/ui_renderer.hpp"
 
@@ -53,6 +55,7 @@ void handle_window_event(LoopState& loop, SDL_Window* window, Game& game,
     switch (event.event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         refresh_sizes(loop, window, game);
+        note_window_size(window);
         break;
     case SDL_WINDOWEVENT_MINIMIZED:
         log_line("Paused!");
@@ -80,6 +83,17 @@ bool handle_globally(LoopState& loop, SDL_Window* window, Game& game, const SDL_
         if (event.window.windowID == SDL_GetWindowID(window))
             handle_window_event(loop, window, game, event.window);
         return true;
+    case SDL_KEYDOWN:
+        // F11 and Alt+Enter belong to the window, whatever the scene.
+        if (event.key.keysym.sym == SDLK_F11 ||
+            (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0)) {
+            if (event.key.repeat == 0) {
+                toggle_fullscreen(window);
+                save_settings(*loop.settings);
+            }
+            return false;
+        }
+        break;
     case SDL_MOUSEBUTTONDOWN:
         set_last_input_device(InputDevice::Mouse);
         if (event.button.button == SDL_BUTTON_LEFT)
@@ -90,10 +104,11 @@ bool handle_globally(LoopState& loop, SDL_Window* window, Game& game, const SDL_
             loop.left_button_down = false;
         return true;
     default:
-        if (const auto input = to_input_event(event))
-            return note_input(*input);
-        return true;
+        break;
     }
+    if (const auto input = to_input_event(event))
+        return note_input(*input);
+    return true;
 }
 
 void act_on_level(Game& game, LevelPlay& play, const LevelAction& action) {
@@ -250,6 +265,7 @@ void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterfac
     LoopState loop;
     loop.ui = &ui.context;
     loop.settings = &settings;
+    const std::optional<WindowPlacement> placement_at_start = window_placement();
     refresh_sizes(loop, window, game);
     SDL_Event event;
     while (loop.running) {
@@ -267,6 +283,9 @@ void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterfac
         }
         pace(loop);
     }
+    // The window as the player left it, for the next start.
+    if (window_placement() != placement_at_start)
+        save_settings(settings);
 }
 
 } // namespace coilwend

@@ -20,4 +20,12 @@ WindowSize initial_window_size(std::int64_t display_width, std::int64_t display_
             clamp_dimension(display_height, kLargestStartWindow.height)};
 }
 
+WindowSize restored_window_size(WindowSize saved, WindowSize usable) {
+    const auto side = [](std::int32_t want, std::int32_t room, std::int32_t least) {
+        return std::max(std::min(want, room), least);
+    };
+    return {side(saved.width, usable.width, kMinimumWindow.width),
+            side(saved.height, usable.height, kMinimumWindow.height)};
+}
+
 } // namespace coilwend

@@ -18,4 +18,8 @@ inline constexpr WindowSize kMinimumWindow{400, 400};
 // one beyond what SDL accepts for a window is cut to SDL's limit first.
 WindowSize initial_window_size(std::int64_t display_width, std::int64_t display_height);
 
+// A saved window size brought back: no larger than the display's usable
+// area (which may have shrunk since) and no smaller than the minimum.
+WindowSize restored_window_size(WindowSize saved, WindowSize usable);
+
 } // namespace coilwend

@@ -60,6 +60,14 @@ std::size_t stored_move_count(std::string_view id) {
            static_cast<std::size_t>(std::count(letters.begin(), letters.end(), 'N'));
 }
 
+std::string direction_name(Direction d) {
+    if (d == kLeft)
+        return "Left";
+    if (d == kRight)
+        return "Right";
+    return d == kUp ? "Up" : "Down";
+}
+
 void queue_record(SceneText& text, const Records& records, std::string_view id) {
     const auto found = records.find(id);
     if (found == records.end())
@@ -262,9 +270,18 @@ void Game::start_level() {
     play_ = coilwend::start_level(find_level(id).puzzle, selection);
     play_->sounds = out_.sounds;
     hints_ = std::make_unique<HintSearch>(play_->start());
+    hints_announced_ = false;
     shown_hint_.reset();
     update_level_camera();
     log_line("Entered level: " + std::string(id));
+}
+
+void Game::announce_hints() {
+    if (hints_announced_ || !hints_ready())
+        return;
+    hints_announced_ = true;
+    const auto milliseconds = static_cast<long>(hints_->seconds() * 1000.0);
+    log_line("Hints ready in " + std::to_string(milliseconds) + " ms");
 }
 
 bool Game::hints_ready() const {
@@ -278,7 +295,8 @@ void Game::show_hint() {
     switch (hint.kind) {
     case Hint::Kind::Move:
         play_->selection = Selection{hint.move.snake, hint.move.front};
-        log_line("Hint: a move of snake " + std::to_string(hint.move.snake));
+        log_line("Hint: snake " + std::to_string(hint.move.snake) +
+                 (hint.move.front ? " front " : " ") + direction_name(hint.move.direction));
         break;
     case Hint::Kind::Dead:
         log_line("Hint: dead end, undo " + std::to_string(hint.undos));
@@ -335,6 +353,7 @@ bool Game::update() {
         step_stuck_phase(*play_);
         advance_front_event(*play_);
         age_hint();
+        announce_hints();
         if (level_solved(*play_)) {
             keep_record();
             queue_level_buttons();

@@ -141,6 +141,7 @@ class Game {
     void queue_level_buttons();
     void draw_overworld();
     void age_hint();
+    void announce_hints();
     void keep_record();
 
     StoredFile& save_;
@@ -156,6 +157,7 @@ class Game {
     std::optional<BoardCamera> level_camera_;
     std::optional<MenuState> menu_;
     std::unique_ptr<HintSearch> hints_;
+    bool hints_announced_ = false; // "Hints ready" logged for the played level
     // The hint being shown, and the history length it was given for: any move,
     // undo or reset ends it.
     struct ShownHint {

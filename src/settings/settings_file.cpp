@@ -14,6 +14,34 @@ namespace coilwend {
 namespace {
 
 constexpr std::string_view kSoundKey = "sound";
+constexpr std::string_view kWidthKey = "window.width", kHeightKey = "window.height",
+                           kFullscreenKey = "window.fullscreen";
+constexpr std::int32_t kLargestWindowSide = 16384;
+
+// The three window lines fill one placement; a bad value drops the whole of it.
+struct WindowLines {
+    std::optional<std::int32_t> width, height;
+    std::optional<bool> fullscreen;
+    bool bad = false;
+};
+
+bool decode_window_line(std::string_view key, std::string_view value, WindowLines& lines) {
+    if (key == kFullscreenKey) {
+        lines.fullscreen = value == "true";
+        lines.bad = lines.bad || (value != "true" && value != "false");
+        return true;
+    }
+    if (key != kWidthKey && key != kHeightKey)
+        return false;
+    std::int32_t side = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), side);
+    if (value.empty() || error != std::errc{} || end != value.data() + value.size() || side < 1 ||
+        side > kLargestWindowSide)
+        lines.bad = true;
+    else
+        (key == kWidthKey ? lines.width : lines.height) = side;
+    return true;
+}
 
 // A 32-bit signed decimal: an optional sign, then digits only.
 std::optional<Keycode> parse_keycode(std::string_view text) {
@@ -46,7 +74,9 @@ void report(DamageCount& damage, std::string_view what, std::string_view content
 }
 
 void decode_line(std::string_view key, std::string_view value, DecodedSettings& decoded,
-                 DamageCount& damage) {
+                 WindowLines& window, DamageCount& damage) {
+    if (decode_window_line(key, value, window))
+        return;
     if (key == kSoundKey) {
         decoded.has_sound_line = true;
         decoded.settings.sound_muted = value == "true";
@@ -71,6 +101,11 @@ void decode_line(std::string_view key, std::string_view value, DecodedSettings& 
 
 } // namespace
 
+std::optional<WindowPlacement>& window_placement() {
+    static std::optional<WindowPlacement> placement;
+    return placement;
+}
+
 std::string encode_settings(const Settings& settings) {
     std::string text;
     text += kSoundKey;
@@ -81,11 +116,18 @@ std::string encode_settings(const Settings& settings) {
         text += std::to_string(settings.keys.keys[i]);
         text += '\n';
     }
+    if (settings.window) {
+        text += std::string(kWidthKey) + ':' + std::to_string(settings.window->width) + '\n';
+        text += std::string(kHeightKey) + ':' + std::to_string(settings.window->height) + '\n';
+        text +=
+            std::string(kFullscreenKey) + (settings.window->fullscreen ? ":true\n" : ":false\n");
+    }
     return text;
 }
 
 DecodedSettings decode_settings(std::string_view text) {
     DecodedSettings decoded;
+    WindowLines window;
     DamageCount damage;
     for (const std::string_view line : split_lines(text)) {
         if (!is_valid_utf8(line)) {
@@ -97,10 +139,15 @@ DecodedSettings decode_settings(std::string_view text) {
             report(damage, "Malformed save line: ", line);
             continue;
         }
-        decode_line(pair->key, pair->value, decoded, damage);
+        decode_line(pair->key, pair->value, decoded, window, damage);
     }
     if (const std::string skipped = damage.summary(); !skipped.empty())
         log_line(skipped);
+    if (window.bad)
+        log_line("Bad value for the window's size or fullscreen state");
+    else if (window.width && window.height)
+        decoded.settings.window =
+            WindowPlacement{*window.width, *window.height, window.fullscreen.value_or(false)};
     return decoded;
 }
 
@@ -113,15 +160,19 @@ LoadedSettings load_settings(StoredFile& file) {
     }
     const DecodedSettings decoded = decode_settings(*read.bytes);
     keymap() = decoded.settings.keys;
-    if (!decoded.has_sound_line)
-        return {};
-    set_sound_muted(decoded.settings.sound_muted);
-    return {decoded.settings.sound_muted};
+    window_placement() = decoded.settings.window;
+    LoadedSettings loaded;
+    loaded.window = decoded.settings.window;
+    if (decoded.has_sound_line) {
+        set_sound_muted(decoded.settings.sound_muted);
+        loaded.sound_muted = decoded.settings.sound_muted;
+    }
+    return loaded;
 }
 
 void save_settings(StoredFile& file) {
     log_line("Saving settings: " + file.path());
-    const std::string text = encode_settings({sound_muted(), keymap()});
+    const std::string text = encode_settings({sound_muted(), keymap(), window_placement()});
     // The old file is still whole after a failed replace, and losing one
     // change of a setting is no reason to end the game: log it and play on.
     if (const auto error = file.replace(text))

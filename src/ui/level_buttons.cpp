@@ -37,9 +37,9 @@ void queue_undo_count(UiContext& context, const LevelButtonPlacement& at, std::s
     const float h = static_cast<float>(context.window_size.height);
     const float wide = w > 0.0f ? std::min(1.0f, h / w) : 1.0f;
     const float tall = h > 0.0f ? std::min(1.0f, w / h) : 1.0f;
-    text(context, at.column_x - kLevelButtonSize * wide - 0.025f,
-         at.undo_y + kLevelButtonSize * tall * 0.5f, 0.05f, TextShadow::Drop, TextAlign::Centred,
-         1.0f, std::to_string(undos));
+    text(context, at.column_x - kLevelButtonSize * wide - 0.035f,
+         at.undo_y + kLevelButtonSize * tall * 0.5f - 0.035f, 0.07f, TextShadow::Drop,
+         TextAlign::Centred, 1.0f, std::to_string(undos));
 }
 
 } // namespace

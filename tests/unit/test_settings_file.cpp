@@ -27,6 +27,7 @@ class SettingsFile : public ::testing::Test {
     static void reset() {
         keymap() = default_keymap();
         set_sound_muted(false);
+        window_placement().reset();
     }
 
     // Loads `text` and returns what was logged.
@@ -173,7 +174,7 @@ TEST_F(SettingsFile, GivenAFailingWrite_ThenItIsLoggedTheOldFileStaysAndTheNextS
     ::testing::internal::CaptureStdout();
     save_settings(file);
     ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(file.bytes, encode_settings({true, default_keymap()}));
+    EXPECT_EQ(file.bytes, encode_settings({true, default_keymap(), std::nullopt}));
 }
 
 namespace {
@@ -203,24 +204,41 @@ Keycode random_reportable(std::mt19937& random) {
 
 } // namespace
 
-TEST_F(SettingsFile, GivenRandomReportableKeysBound_WhenSavedAndLoaded_ThenEveryBindingSurvives) {
+TEST_F(SettingsFile, GivenRandomReportableKeysAndWindows_ThenEncodingAndDecodingGiveThemBack) {
     std::mt19937 random(20240611);
     for (int round = 0; round < 400; ++round) {
-        const bool muted = round % 2 == 0;
-        Keymap bound = default_keymap();
-        for (Keycode& code : bound.keys)
+        Settings settings{round % 2 == 0, {}, std::nullopt};
+        for (Keycode& code : settings.keys.keys)
             code = random_reportable(random);
-        keymap() = bound;
-        set_sound_muted(muted);
+        if (round % 3 != 0)
+            settings.window =
+                WindowPlacement{static_cast<std::int32_t>(1 + random() % 16384),
+                                static_cast<std::int32_t>(1 + random() % 16384), round % 5 == 0};
         ::testing::internal::CaptureStdout();
-        save_settings(file);
-        ::testing::internal::GetCapturedStdout();
-
-        reset();
-        ASSERT_EQ(load(*file.bytes), "Loading settings: /prefs/file\n") << *file.bytes;
-        EXPECT_EQ(sound_muted(), muted);
-        ASSERT_EQ(keymap(), bound) << "round " << round;
+        const DecodedSettings decoded = decode_settings(encode_settings(settings));
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+        EXPECT_TRUE(decoded.has_sound_line);
+        EXPECT_EQ(decoded.settings.sound_muted, settings.sound_muted);
+        ASSERT_EQ(decoded.settings.keys, settings.keys) << "round " << round;
+        ASSERT_EQ(decoded.settings.window, settings.window) << "round " << round;
     }
+}
+
+TEST_F(SettingsFile, GivenADamagedWindowLine_ThenTheWholePlacementIsDroppedAndTheKeysStay) {
+    const std::string keys = encode_settings({false, default_keymap(), std::nullopt});
+    for (const char* damaged : {"window.width:0\n", "window.height:99999\n", "window.width:12a\n",
+                                "window.fullscreen:yes\n"}) {
+        ::testing::internal::CaptureStdout();
+        const DecodedSettings decoded = decode_settings(
+            keys + "window.width:800\nwindow.height:600\nwindow.fullscreen:true\n" + damaged);
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+                  "Bad value for the window's size or fullscreen state\n");
+        EXPECT_FALSE(decoded.settings.window) << damaged;
+        EXPECT_EQ(decoded.settings.keys, default_keymap());
+    }
+    EXPECT_EQ(load(keys + "window.width:800\nwindow.height:600\n"),
+              "Loading settings: /prefs/file\n");
+    EXPECT_EQ(window_placement(), (WindowPlacement{800, 600, false}));
 }
 
 TEST(ReportableKeycodes, GivenSdlsKeysAndTheEdgesOfBothRanges_ThenOnlyReportableCodesPass) {

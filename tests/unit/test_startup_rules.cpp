@@ -32,6 +32,12 @@ TEST(WindowSize, GivenDegenerateDisplayBounds_ThenEachDimensionIsAtLeastOne) {
     EXPECT_EQ(initial_window_size(5'000'000'000, 4'000'000'000), (WindowSize{1920, 1080}));
 }
 
+TEST(WindowSize, GivenASavedSize_ThenItComesBackInsideTheDisplayAndAboveTheMinimum) {
+    EXPECT_EQ(restored_window_size({1000, 700}, {1280, 720}), (WindowSize{1000, 700}));
+    EXPECT_EQ(restored_window_size({2560, 1440}, {1280, 690}), (WindowSize{1280, 690}));
+    EXPECT_EQ(restored_window_size({100, 50}, {1280, 720}), kMinimumWindow);
+}
+
 TEST(Version, GivenTheEmbeddedText_ThenItIsTrimmedOfItsNewline) {
     EXPECT_EQ(game_version(), "1.0.6");
     EXPECT_EQ(trim_whitespace(" 1.0.6\r\n"), "1.0.6");
