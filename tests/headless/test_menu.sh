@@ -44,7 +44,7 @@ echo "ok: Escape opened the menu ($opened per mille changed)"
 press Down Down Down Down Down Return
 sound_off() { [[ -f "$SETTINGS_FILE" ]] && [[ "$(head -n 1 "$SETTINGS_FILE")" == "sound:true" ]]; }
 wait_for 30 "the settings file with the sound off" sound_off
-[[ "$(wc -l <"$SETTINGS_FILE")" == 16 ]] || fail "settings file holds: $(cat "$SETTINGS_FILE")"
+[[ "$(wc -l <"$SETTINGS_FILE")" == 17 ]] || fail "settings file holds: $(cat "$SETTINGS_FILE")"
 echo "ok: the sound item wrote the settings file"
 
 press Escape
