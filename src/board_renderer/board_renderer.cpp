@@ -3,6 +3,7 @@
 #include "board_renderer/board_animation.hpp"
 #include "board_renderer/board_geometry.hpp"
 #include "board_renderer/board_passes.hpp"
+#include "board_renderer/board_picture.hpp"
 #include "board_renderer/board_scratch.hpp"
 #include "board_renderer/board_skirt.hpp"
 #include "board_renderer/dynamic_geometry.hpp"
@@ -14,10 +15,6 @@ namespace {
 const MoveEvent& no_event() {
     static const MoveEvent none;
     return none;
-}
-
-bool shows_iris(MoveEventKind kind) {
-    return kind == MoveEventKind::IrisIn || kind == MoveEventKind::Leaving;
 }
 
 } // namespace
@@ -68,21 +65,32 @@ void BoardRenderer::build_dynamic(const Puzzle& puzzle, const MoveEvent& event,
     build_dynamic_geometry(puzzle, event, scratch);
     snakes_.upload(scratch.snakes);
     pieces_.upload(scratch.pieces);
-    dynamic_cache_ = {true, history_length, event.kind != MoveEventKind::None};
+    dynamic_cache_ = {true, &puzzle, history_length, event.kind};
+}
+
+bool BoardRenderer::dynamic_stale(const Puzzle& puzzle, const MoveEvent& event,
+                                  std::uint64_t history_length) const {
+    const DynamicCache& c = dynamic_cache_;
+    return !c.built || geometry_follows_progress(event.kind) || c.puzzle != &puzzle ||
+           c.history_length != history_length || c.event_kind != event.kind;
+}
+
+bool BoardRenderer::shows_same(const BoardFrame& frame) const {
+    return last_drawn_ && *last_drawn_ == board_picture(frame) && !static_stale(*frame.puzzle);
 }
 
 void BoardRenderer::draw(const BoardFrame& frame) {
     const Puzzle& puzzle = *frame.puzzle;
     const MoveEvent& event = frame.event != nullptr ? *frame.event : no_event();
-    const bool event_active = event.kind != MoveEventKind::None;
 
     const bool static_rebuilt = static_stale(puzzle);
     if (static_rebuilt)
         build_static(puzzle);
 
-    const bool dynamic_rebuilt = static_rebuilt || event_active || !dynamic_cache_.built ||
-                                 dynamic_cache_.history_length != frame.history_length ||
-                                 dynamic_cache_.event_active != event_active;
+    // Snakes and pieces stand still under the intro and the irises, so
+    // neither they nor their shadows are built again while those play.
+    const bool dynamic_rebuilt =
+        static_rebuilt || dynamic_stale(puzzle, event, frame.history_length);
     if (dynamic_rebuilt)
         build_dynamic(puzzle, event, frame.history_length);
 
@@ -92,25 +100,16 @@ void BoardRenderer::draw(const BoardFrame& frame) {
         shadow_pass(programs_, shadow_, buffers);
     main_pass(programs_, shadow_, buffers);
     draw_overlays(frame, event);
+    last_drawn_ = board_picture(frame);
 }
 
 void BoardRenderer::draw_overlays(const BoardFrame& frame, const MoveEvent& event) {
-    const Puzzle& puzzle = *frame.puzzle;
-    const BoardAnimation animation = board_animation(event);
     BoardScratch& scratch = board_scratch();
 
     // Flat triangles first, then the iris strip, in one upload.
     std::vector<ColorVertex>& overlay = scratch.overlay;
-    overlay.clear();
-    if (frame.selection)
-        add_selection_marker(overlay, puzzle, *frame.selection, animation);
-    if (frame.hint)
-        add_hint_arrow(overlay, *frame.hint);
-    if (event.kind == MoveEventKind::Intro && frame.prompts == PromptDevice::Mouse)
-        add_intro_ring(overlay, puzzle, event.progress);
-    const std::size_t triangle_vertices = overlay.size();
-    if (shows_iris(event.kind))
-        add_iris_wipe(overlay, puzzle, camera_, event.progress);
+    const BoardOverlays plan = build_board_overlays(frame, event, camera_, overlay);
+    const std::size_t triangle_vertices = plan.triangle_vertices;
 
     if (!overlay.empty()) {
         overlay_.upload(overlay);
@@ -119,7 +118,7 @@ void BoardRenderer::draw_overlays(const BoardFrame& frame, const MoveEvent& even
         gl.UseProgram(0);
     }
 
-    draw_icon_overlays(frame, event);
+    draw_icon_overlays(plan);
 
     if (overlay.size() > triangle_vertices) {
         // The iris covers everything, whatever lies above the floor.
@@ -132,23 +131,16 @@ void BoardRenderer::draw_overlays(const BoardFrame& frame, const MoveEvent& even
     }
 }
 
-void BoardRenderer::draw_icon_overlays(const BoardFrame& frame, const MoveEvent& event) {
+void BoardRenderer::draw_icon_overlays(const BoardOverlays& plan) {
     // Icons come from the user-interface atlas; without one there is nothing to draw.
     if (atlas_.texture == 0)
         return;
-    const Puzzle& puzzle = *frame.puzzle;
     std::vector<TexturedVertex>& icons = board_scratch().icons;
     icons.clear();
-    auto add = [&](const IconPlacement& placement) {
-        if (placement.icon < atlas_.icons.size())
-            add_icon_quad(icons, placement.centre, placement.half_size,
-                          atlas_.icons[placement.icon]);
-    };
-    if (event.kind == MoveEventKind::Intro)
-        if (const auto icon = intro_icon(frame.prompts, event.progress))
-            add(intro_icon_placement(puzzle, *icon));
-    if (const auto hint = friend_hint(puzzle, frame.selection, frame.prompts, event.kind))
-        add(*hint);
+    for (const std::optional<IconPlacement>& placement : plan.icons)
+        if (placement && placement->icon < atlas_.icons.size())
+            add_icon_quad(icons, placement->centre, placement->half_size,
+                          atlas_.icons[placement->icon]);
     if (icons.empty())
         return;
 

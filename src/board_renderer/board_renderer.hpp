@@ -1,10 +1,11 @@
 #pragma once
 // The board renderer: draws one level, lit by one directional light with a
 // shadow map, through a slightly tilted orthographic camera that fits the
-// board into the window. Geometry is rebuilt on the CPU only when what it
-// depends on has changed; a frame with nothing new re-issues the main pass
-// and the overlays only, and allocates nothing.
+// board into the window. Geometry (and with it the shadow map) is rebuilt
+// only when what it depends on has changed; a frame with nothing new
+// re-issues the main pass and the overlays only, and allocates nothing.
 
+#include "board_renderer/board_picture.hpp"
 #include "board_renderer/overlay_geometry.hpp"
 #include "game/board_camera.hpp"
 #include "game/move_event.hpp"
@@ -46,6 +47,7 @@ class BoardRenderer final : public BoardView {
     void set_icon_atlas(BoardIconAtlas atlas) { atlas_ = atlas; }
 
     void draw(const BoardFrame& frame) override;
+    bool shows_same(const BoardFrame& frame) const override;
 
     const BoardCamera& camera() const override { return camera_; }
 
@@ -56,9 +58,12 @@ class BoardRenderer final : public BoardView {
     bool static_stale(const Puzzle& puzzle) const;
     void build_static(const Puzzle& puzzle);
     void build_dynamic(const Puzzle& puzzle, const MoveEvent& event, std::uint64_t history_length);
+    // True when the snakes and pieces must be built (again), and with them the shadow map.
+    bool dynamic_stale(const Puzzle& puzzle, const MoveEvent& event,
+                       std::uint64_t history_length) const;
     void draw_overlays(const BoardFrame& frame, const MoveEvent& event);
     // The tutorial icons; a hook that draws nothing until an atlas is attached.
-    void draw_icon_overlays(const BoardFrame& frame, const MoveEvent& event);
+    void draw_icon_overlays(const BoardOverlays& plan);
 
     VertexBuffer<FacetVertex> snakes_;
     VertexBuffer<MeshVertex> pieces_;
@@ -81,9 +86,11 @@ class BoardRenderer final : public BoardView {
     } static_cache_;
     struct DynamicCache {
         bool built = false;
+        const Puzzle* puzzle = nullptr;
         std::uint64_t history_length = 0;
-        bool event_active = false;
+        MoveEventKind event_kind = MoveEventKind::None;
     } dynamic_cache_;
+    std::optional<BoardPicture> last_drawn_;
 
     ScenePrograms programs_;
     BoardCamera camera_;

@@ -3,6 +3,7 @@
 #include "audio/audio_system.hpp"
 #include "audio/sound_switch.hpp"
 #include "game/log.hpp"
+#include "game/pass_clock.hpp"
 #include "graphics/gl_functions.hpp"
 #include "input/input_device.hpp"
 #include "input/keymap.hpp"
@@ -23,13 +24,16 @@
 namespace coilwend {
 namespace {
 
-// A pass takes at least this long; the sleep fills what is left of it.
-constexpr Uint32 kFrameMilliseconds = 16;
+// While minimised nothing is drawn; the loop only looks for events this often.
+constexpr Uint32 kPausedMilliseconds = 16;
 
 struct LoopState {
     bool running = true;
     bool paused = false; // while the window is minimised
-    Uint32 last_frame_ticks = 0;
+    // Something the scene does not know about may look different (input the
+    // widgets show, a new size, an uncovered window): the next frame is drawn.
+    bool redraw = true;
+    PassClock clock{SDL_GetTicks64()};
     bool left_button_down = false;
     int mouse_x = 0;
     int mouse_y = 0;
@@ -65,6 +69,8 @@ void handle_window_event(LoopState& loop, SDL_Window* window, Game& game,
     case SDL_WINDOWEVENT_RESTORED:
         log_line("Unpaused!");
         loop.paused = false;
+        // The time spent minimised is not owed.
+        loop.clock.restart(SDL_GetTicks64());
         resume_music_unless_muted(audio_backend());
         break;
     default:
@@ -251,11 +257,42 @@ void clear_frame() {
     gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-void pace(LoopState& loop) {
-    const Uint32 elapsed = SDL_GetTicks() - loop.last_frame_ticks;
-    if (elapsed < kFrameMilliseconds)
-        SDL_Delay(kFrameMilliseconds - elapsed);
-    loop.last_frame_ticks = SDL_GetTicks();
+void handle_events(LoopState& loop, SDL_Window* window, EventPump& pump, Game& game) {
+    SDL_GetMouseState(&loop.mouse_x, &loop.mouse_y);
+    SDL_Event event;
+    while (pump.poll(event)) {
+        loop.redraw = true;
+        if (handle_globally(loop, window, game, event))
+            route(loop, game, event);
+    }
+}
+
+// The passes that are due, each after the input that arrived before it.
+// Returns false when the last pass left a solved level (its frame shows
+// nothing of the scene).
+bool run_due_passes(LoopState& loop, SDL_Window* window, EventPump& pump, Game& game,
+                    std::uint32_t due) {
+    for (std::uint32_t i = 0; i < due; ++i) {
+        if (i > 0)
+            handle_events(loop, window, pump, game);
+        if (!loop.running || loop.paused)
+            return true;
+        loop.clock.ran(1);
+        // That frame is drawn before the next pass, as when the machine keeps up.
+        if (!game.update())
+            return false;
+    }
+    return true;
+}
+
+void draw_frame(SDL_Window* window, Game& game, UserInterface& ui, bool scene_drawn,
+                bool left_button_down) {
+    clear_frame();
+    if (scene_drawn)
+        game.draw();
+    draw_menu(game, ui.context);
+    ui.renderer.end_of_frame(ui.context, left_button_down);
+    SDL_GL_SwapWindow(window);
 }
 
 } // namespace
@@ -267,21 +304,25 @@ void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterfac
     loop.settings = &settings;
     const std::optional<WindowPlacement> placement_at_start = window_placement();
     refresh_sizes(loop, window, game);
-    SDL_Event event;
+    loop.clock.restart(SDL_GetTicks64());
     while (loop.running) {
-        SDL_GetMouseState(&loop.mouse_x, &loop.mouse_y);
-        while (pump.poll(event)) {
-            if (handle_globally(loop, window, game, event))
-                route(loop, game, event);
+        handle_events(loop, window, pump, game);
+        if (loop.paused) {
+            SDL_Delay(kPausedMilliseconds);
+            continue;
         }
-        clear_frame();
-        if (loop.running && !loop.paused) {
-            game.step();
-            draw_menu(game, ui.context);
-            ui.renderer.end_of_frame(ui.context, loop.left_button_down);
-            SDL_GL_SwapWindow(window);
+        const std::uint32_t due = loop.clock.passes_due(SDL_GetTicks64());
+        if (due > 0 && loop.running) {
+            const bool scene_drawn = run_due_passes(loop, window, pump, game, due);
+            // A still level is neither drawn nor swapped: the window keeps the last frame.
+            const bool changed = loop.redraw || !scene_drawn || game.scene_changed();
+            if (loop.running && !loop.paused && changed) {
+                draw_frame(window, game, ui, scene_drawn, loop.left_button_down);
+                loop.redraw = false;
+            }
         }
-        pace(loop);
+        if (const std::uint64_t wait = loop.clock.wait_ms(SDL_GetTicks64()); wait > 0)
+            SDL_Delay(static_cast<Uint32>(wait));
     }
     // The window as the player left it, for the next start.
     if (window_placement() != placement_at_start)

@@ -116,9 +116,11 @@ void OverworldRenderer::main_pass(const OverworldFrame& frame) const {
     gl.BindTexture(GL_TEXTURE_2D, 0);
 }
 
-void OverworldRenderer::draw_plume(const OverworldFrame& frame) {
-    const bool final_won = !frame.levels.empty() && frame.levels.back().state == State::Completed;
+void OverworldRenderer::advance_scenery(bool final_won) {
     plume_.tick(final_won ? PlumeColours::Random : PlumeColours::White);
+}
+
+void OverworldRenderer::draw_plume() {
     plume_.build_quads(particle_vertices_);
     particles_.upload(particle_vertices_);
     // The plume floats over everything and hides nothing.
@@ -154,7 +156,7 @@ void OverworldRenderer::draw(const OverworldFrame& frame) {
     if (has_shadow_map())
         shadow_pass();
     main_pass(frame);
-    draw_plume(frame);
+    draw_plume();
     if (frame.menu_open)
         draw_menu_veil();
 }

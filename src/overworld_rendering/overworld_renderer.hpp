@@ -32,6 +32,8 @@ class OverworldRenderer final : public OverworldView {
     // framebuffer read.
     static OverworldRenderer create();
 
+    void advance_scenery(bool final_won) override;
+    // Draws without advancing anything, so frames can be skipped or repeated.
     void draw(const OverworldFrame& frame) override;
 
     const Plume& plume() const { return plume_; }
@@ -42,7 +44,7 @@ class OverworldRenderer final : public OverworldView {
     void set_view_uniforms(const OverworldFrame& frame) const;
     void shadow_pass() const;
     void main_pass(const OverworldFrame& frame) const;
-    void draw_plume(const OverworldFrame& frame);
+    void draw_plume();
     void draw_menu_veil();
 
     OverworldPrograms programs_;

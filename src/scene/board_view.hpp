@@ -20,6 +20,7 @@ struct HintArrow {
     Pos from;
     Direction direction;
     float strength = 1.0f; // fades from 1 to 0 at the end of its showing
+    friend bool operator==(const HintArrow&, const HintArrow&) = default;
 };
 
 // Everything one frame of a level is drawn from.
@@ -39,6 +40,12 @@ class BoardView {
     virtual void set_window_size(std::uint32_t width, std::uint32_t height) = 0;
     // Draws one frame into the system framebuffer, which the caller cleared.
     virtual void draw(const BoardFrame& frame) = 0;
+    // True when drawing `frame` would put the very picture of the last draw
+    // on screen again, so it may be skipped; false when unsure.
+    virtual bool shows_same(const BoardFrame& frame) const {
+        (void)frame;
+        return false;
+    }
     // The view of the last drawn level, for mapping the pointer to cells.
     virtual const BoardCamera& camera() const = 0;
 };

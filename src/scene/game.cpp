@@ -446,6 +446,8 @@ void Game::update_overworld() {
     else
         glide_toward_target(world_.camera);
     scenery_phase_ = std::fmod(scenery_phase_ + kSceneryPhaseSpeed, 1.0f);
+    if (out_.map != nullptr)
+        out_.map->advance_scenery(world_.levels.back().state == State::Completed);
 }
 
 // The title's camera follows its progress: the map grows from a speck in the
@@ -472,6 +474,7 @@ void Game::advance_title_camera() {
 }
 
 void Game::draw() {
+    level_drawn_last_ = play_.has_value();
     if (play_) {
         draw_level();
         queue_level_buttons();
@@ -480,9 +483,16 @@ void Game::draw() {
     }
 }
 
-void Game::draw_level() {
-    if (out_.board == nullptr)
-        return;
+bool Game::scene_changed() const {
+    if (!play_ || !level_drawn_last_ || out_.board == nullptr)
+        return true;
+    // While stuck, or after a hint in a dead end, the level's buttons pulse.
+    if (play_->stuck || (shown_hint_ && shown_hint_->hint.kind == Hint::Kind::Dead))
+        return true;
+    return !out_.board->shows_same(level_frame());
+}
+
+BoardFrame Game::level_frame() const {
     BoardFrame frame;
     frame.puzzle = &shown_entry(*play_).puzzle;
     frame.event = play_->events.empty() ? nullptr : &play_->events.front();
@@ -496,7 +506,12 @@ void Game::draw_level() {
         frame.hint =
             HintArrow{from, move.direction, std::clamp(left / kHintFadePasses, 0.0f, 1.0f)};
     }
-    out_.board->draw(frame);
+    return frame;
+}
+
+void Game::draw_level() {
+    if (out_.board != nullptr)
+        out_.board->draw(level_frame());
 }
 
 void Game::queue_level_buttons() {

@@ -113,12 +113,18 @@ class Game {
     std::size_t selected() const { return world_.selected; }
     float scenery_phase() const { return scenery_phase_; }
 
-    // One pass of the main loop: update, then draw.
+    // One pass of the main loop followed by its frame: update, then draw.
     void step();
-    // The pass's changes without drawing. Returns false when a solved level
-    // was left this pass, in which case nothing is drawn.
+    // One pass: everything that counts passes advances here, never in draw,
+    // so a slow machine can run several passes per drawn frame. Returns false
+    // when a solved level was left this pass, in which case nothing of the
+    // scene is drawn.
     bool update();
+    // Draws what the passes so far left; advances nothing.
     void draw();
+    // False when drawing now would show exactly the last drawn scene: a level
+    // at rest. The map always moves (its plume and selection ring).
+    bool scene_changed() const;
 
   private:
     void start_level();
@@ -137,6 +143,7 @@ class Game {
     void save();
     void set_music_volume(int volume);
     void update_level_camera();
+    BoardFrame level_frame() const;
     void draw_level();
     void queue_level_buttons();
     void draw_overworld();
@@ -167,6 +174,7 @@ class Game {
     };
     std::optional<ShownHint> shown_hint_;
     Records records_;
+    bool level_drawn_last_ = false; // the last draw showed a level, not the map
 };
 
 } // namespace coilwend

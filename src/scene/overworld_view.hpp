@@ -37,6 +37,10 @@ struct OverworldFrame {
 class OverworldView {
   public:
     virtual ~OverworldView() = default;
+    // One pass of the scenery that moves by itself (the plume), run on every
+    // overworld pass whether or not a frame is drawn after it; `final_won`
+    // colours what it spawns.
+    virtual void advance_scenery(bool final_won) { (void)final_won; }
     // Draws one frame into the system framebuffer, which the caller cleared.
     virtual void draw(const OverworldFrame& frame) = 0;
 };

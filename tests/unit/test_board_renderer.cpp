@@ -318,6 +318,55 @@ TEST(BoardRendererCaches, GivenAnAnimation_ThenDynamicGeometryIsRebuiltEveryFram
     EXPECT_FALSE(ran_shadow_pass(rig.gl_calls));
 }
 
+TEST(BoardRendererCaches, GivenTheIntroOrAnIris_ThenNeitherGeometryNorShadowsAreRebuilt) {
+    for (const MoveEventKind kind : {MoveEventKind::Intro, MoveEventKind::IrisIn}) {
+        Rig rig;
+        const Puzzle puzzle = board();
+        MoveEvent event;
+        event.kind = kind;
+        rig.draw(puzzle, &event, 1);
+        for (const float progress : {0.25f, 0.5f}) {
+            rig.forget();
+            event.progress = progress;
+            rig.draw(puzzle, &event, 1);
+            EXPECT_FALSE(ran_shadow_pass(rig.gl_calls)) << int(kind);
+            EXPECT_LE(uploads(rig.gl_calls), 1u) << "the overlays at most";
+        }
+        // Its end shows the same snakes but still rebuilds them once.
+        rig.forget();
+        rig.draw(puzzle, nullptr, 1);
+        EXPECT_TRUE(ran_shadow_pass(rig.gl_calls));
+    }
+}
+
+TEST(BoardRendererCaches, GivenTheLastDrawnFrame_ThenOnlyThatFrameAtThatSizeShowsTheSame) {
+    Rig rig;
+    const Puzzle puzzle = board();
+    BoardFrame frame;
+    frame.puzzle = &puzzle;
+    frame.history_length = 2;
+    EXPECT_FALSE(rig.renderer.shows_same(frame)) << "nothing drawn yet";
+    rig.renderer.draw(frame);
+    EXPECT_TRUE(rig.renderer.shows_same(frame));
+    BoardFrame selected = frame;
+    selected.selection = Selection{0, false};
+    EXPECT_FALSE(rig.renderer.shows_same(selected));
+    BoardFrame hinted = frame;
+    hinted.hint = HintArrow{{0, 0}, Direction{1, 0}, 1.0f};
+    EXPECT_FALSE(rig.renderer.shows_same(hinted));
+    rig.renderer.draw(hinted);
+    EXPECT_TRUE(rig.renderer.shows_same(hinted));
+    hinted.hint->strength = 0.5f;
+    EXPECT_FALSE(rig.renderer.shows_same(hinted)) << "the arrow fades";
+    rig.renderer.draw(frame);
+    const MoveEvent event = step_of_snake_0(-0.5f);
+    BoardFrame stepping = frame;
+    stepping.event = &event;
+    EXPECT_FALSE(rig.renderer.shows_same(stepping));
+    rig.renderer.set_window_size(600, 800);
+    EXPECT_FALSE(rig.renderer.shows_same(frame));
+}
+
 TEST(BoardRendererCaches, GivenAnUndoWithoutAnimation_ThenTheNewHistoryLengthRebuildsOnce) {
     Rig rig;
     const Puzzle puzzle = board();

@@ -4,6 +4,7 @@
 // commands, animations, the pointer from a level's first pass).
 
 #include "audio/sound_switch.hpp"
+#include "board_renderer/board_picture.hpp"
 #include "game/event_playback.hpp"
 #include "input/input_device.hpp"
 #include "levels/catalogue.hpp"
@@ -41,8 +42,15 @@ struct RecordingBoard final : BoardView {
         width = w;
         height = h;
     }
-    void draw(const BoardFrame& frame) override { frames.push_back(frame); }
+    void draw(const BoardFrame& frame) override {
+        frames.push_back(frame);
+        last = board_picture(frame);
+    }
+    bool shows_same(const BoardFrame& frame) const override {
+        return last && *last == board_picture(frame);
+    }
     const BoardCamera& camera() const override { return view; }
+    std::optional<BoardPicture> last;
 };
 
 struct RecordingMap final : OverworldView {
@@ -54,6 +62,8 @@ struct RecordingMap final : OverworldView {
         float zoom;
     };
     std::vector<Frame> frames;
+    int scenery_passes = 0;
+    void advance_scenery(bool) override { ++scenery_passes; }
     void draw(const OverworldFrame& f) override {
         frames.push_back({f.selected,
                           f.title_progress,
@@ -477,4 +487,156 @@ TEST_F(GameTest, GivenHintsFollowedToTheFinish_ThenTheRecordCountsMovesSinceTheR
     rig.game.step();
     EXPECT_EQ(rig.text.lines, (std::vector<std::string>{"Humble Beginnings", "best 8 *"}));
     EXPECT_TRUE(rig.save.writes.empty()) << "hints and records never write the progress file";
+}
+
+namespace {
+
+// What one pass left, for comparing sessions pass by pass.
+struct PassTrace {
+    TransitionKind kind;
+    float progress;
+    std::size_t selected;
+    float scenery_phase;
+    int scenery_passes;
+    std::size_t history;
+    std::size_t events;
+    float front_progress;
+    std::uint32_t stuck;
+    friend bool operator==(const PassTrace&, const PassTrace&) = default;
+};
+
+// One drawn frame, said in words: which pass it followed and what it showed.
+struct DrawnFrame {
+    std::size_t pass;
+    std::string shown;
+    friend bool operator==(const DrawnFrame&, const DrawnFrame&) = default;
+};
+
+struct Session {
+    std::vector<PassTrace> passes;
+    std::vector<DrawnFrame> frames;
+};
+
+std::string describe_last_draw(Rig& rig, std::size_t boards, std::size_t maps) {
+    if (rig.board.frames.size() > boards) {
+        const BoardFrame& f = rig.board.frames.back();
+        const LevelPlay& play = *rig.game.level_play();
+        std::size_t index = play.history.size();
+        for (std::size_t i = 0; i < play.history.size(); ++i)
+            if (&play.history[i].puzzle == f.puzzle)
+                index = i;
+        return "board " + std::to_string(index) + "/" + std::to_string(f.history_length) + " " +
+               (f.event
+                    ? std::to_string(int(f.event->kind)) + "@" + std::to_string(f.event->progress)
+                    : "-");
+    }
+    if (rig.map.frames.size() > maps) {
+        const RecordingMap::Frame& f = rig.map.frames.back();
+        return "map " + std::to_string(f.selected) + " " + std::to_string(f.title.value_or(-1)) +
+               " " + std::to_string(f.completing.value_or(-1)) + " " +
+               std::to_string(f.revealed.size()) + " " + std::to_string(rig.map.scenery_passes);
+    }
+    return "nothing";
+}
+
+// A first start through the title, into the first level, its solution
+// played a letter at a time, the completion and the reveal, drawn after every
+// `per_frame` passes as the main loop does on a slow machine.
+Session play_first_level(std::size_t per_frame) {
+    Rig rig;
+    Session session;
+    const std::string_view letters = stored_solution("38.rs");
+    std::size_t played = 0;
+    std::size_t pass = 0;
+    bool solved = false;
+    std::size_t since_solved = 0;
+    auto done = [&] { return pass >= 3000 || since_solved >= 60; };
+    while (!done()) {
+        bool scene = true;
+        for (std::size_t i = 0; i < per_frame && scene && !done(); ++i, ++pass) {
+            // Input before the pass, chosen by the state alone.
+            if (!rig.game.transition_running() && !rig.game.level_play() && played == 0)
+                rig.game.enter_selected_level();
+            if (LevelPlay* play = rig.game.level_play();
+                play && played < letters.size() && play->events.size() < 2 && pass % 7 == 0)
+                play_letters(*play, letters.substr(played++, 1));
+            scene = rig.game.update();
+            solved |= played == letters.size() && !rig.game.level_play();
+            since_solved += solved ? 1 : 0;
+            const LevelPlay* play = rig.game.level_play();
+            const Transition& t = rig.game.transition();
+            session.passes.push_back(
+                {t.kind, t.progress, rig.game.selected(), rig.game.scenery_phase(),
+                 rig.map.scenery_passes, play ? play->history.size() : 0,
+                 play ? play->events.size() : 0,
+                 play && !play->events.empty() ? play->events.front().progress : 0.0f,
+                 play && play->stuck ? *play->stuck : 0u});
+        }
+        const std::size_t boards = rig.board.frames.size(), maps = rig.map.frames.size();
+        if (scene)
+            rig.game.draw();
+        session.frames.push_back({pass, describe_last_draw(rig, boards, maps)});
+    }
+    EXPECT_TRUE(solved);
+    return session;
+}
+
+} // namespace
+
+TEST_F(GameTest, GivenSeveralPassesPerFrame_ThenEveryPassAndEveryFrameIsAsWhenEachPassIsDrawn) {
+    const Session each = play_first_level(1);
+    ASSERT_GT(each.passes.size(), 500u);
+    for (const std::size_t per_frame : {2u, 3u, 4u}) {
+        const Session slow = play_first_level(per_frame);
+        ASSERT_EQ(slow.passes.size(), each.passes.size()) << per_frame << " passes a frame";
+        EXPECT_TRUE(slow.passes == each.passes) << per_frame << " passes a frame";
+        // Each frame shows what the pass it follows showed when every pass was drawn.
+        for (const DrawnFrame& frame : slow.frames) {
+            ASSERT_LE(frame.pass, each.frames.size());
+            EXPECT_EQ(frame, each.frames[frame.pass - 1]) << per_frame << " passes a frame";
+        }
+        EXPECT_LT(slow.frames.size(), each.frames.size() / per_frame + 3);
+    }
+}
+
+TEST_F(GameTest, GivenALevelAtRest_ThenItsSceneIsUnchangedUntilSomethingMoves) {
+    Rig rig("completed:38.rs\nselected:3.rs\n");
+    // A pass as the main loop runs it: the frame is drawn only when it changed.
+    auto pass_drawn = [&] {
+        rig.game.update();
+        if (!rig.game.scene_changed())
+            return false;
+        rig.game.draw();
+        return true;
+    };
+    EXPECT_TRUE(pass_drawn()) << "the map always moves";
+    rig.enter();
+    LevelPlay& play = *rig.game.level_play();
+    // The opening iris is drawn every pass, then the level at rest once.
+    int drawn = 0, passes = 0;
+    while (!play.events.empty()) {
+        drawn += pass_drawn() ? 1 : 0;
+        ++passes;
+    }
+    EXPECT_EQ(drawn, passes);
+    for (int pass = 0; pass < 100; ++pass)
+        EXPECT_FALSE(pass_drawn()) << pass;
+    // A move is drawn on every pass it plays, and its end once.
+    ASSERT_TRUE(play_letters(play, stored_solution("3.rs").substr(0, 1)));
+    drawn = passes = 0;
+    while (!play.events.empty()) {
+        drawn += pass_drawn() ? 1 : 0;
+        ++passes;
+    }
+    EXPECT_GE(passes, 5);
+    EXPECT_EQ(drawn, passes);
+    EXPECT_FALSE(pass_drawn());
+    // The stuck pulse moves the buttons every pass.
+    play.stuck = 0;
+    EXPECT_TRUE(pass_drawn());
+    EXPECT_TRUE(pass_drawn());
+    play.stuck.reset();
+    // Leaving draws the map again.
+    rig.game.leave_level(LevelEnd::Abandoned);
+    EXPECT_TRUE(pass_drawn());
 }

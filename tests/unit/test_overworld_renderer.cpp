@@ -90,8 +90,10 @@ TEST(OverworldRenderer, GivenCreation_ThenTheLightIsSetAndTheMapUploadedOnce) {
 TEST(OverworldRenderer, GivenAFrameWithTheMenuOpen_ThenThePassesRunInOrder) {
     Rig rig;
     OverworldFrame frame = rig.frame();
-    for (int i = 0; i < 4; ++i) // the plume's first particle comes on the fourth frame
+    for (int i = 0; i < 4; ++i) { // the plume's first particle comes on the fourth pass
+        rig.renderer.advance_scenery(false);
         rig.renderer.draw(frame);
+    }
     rig.gl_calls.calls.clear();
     frame.menu_open = true;
     rig.renderer.draw(frame);
@@ -177,6 +179,7 @@ TEST(OverworldRendererAllocations, GivenSteadyFrames_ThenDrawingAllocatesNothing
         // Long enough for the plume to fill up and start recycling.
         for (int i = 0; i < 820; ++i) {
             frame.scenery_phase = float(i % 67) / 67;
+            rig.renderer.advance_scenery(true);
             rig.renderer.draw(frame);
         }
         counted = counter.count();

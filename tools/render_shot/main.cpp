@@ -346,6 +346,9 @@ void draw_overworld(const render_shot::OverworldRequest& request, int window_wid
     for (int i = 0; i < std::max(1, request.frames); ++i) {
         clear_frame();
         scene.frame.scenery_phase = std::fmod(0.015f * float(i), 1.0f);
+        const bool final_won =
+            !scene.frame.levels.empty() && scene.frame.levels.back().state == State::Completed;
+        renderer.advance_scenery(final_won);
         renderer.draw(scene.frame);
     }
 }

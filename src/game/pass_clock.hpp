@@ -1,0 +1,44 @@
+#pragma once
+// When the main loop's logic passes are due. Everything that counts passes
+// (transitions, move animations, held-key repeats, the title) assumes 60 of
+// them per second of wall-clock; a slow frame makes the loop run the passes
+// it missed before drawing again, up to a limit, so a machine that draws at
+// 15 frames a second still plays everything at full speed.
+
+#include <cstdint>
+
+namespace coilwend {
+
+class PassClock {
+  public:
+    static constexpr std::uint32_t kPassesPerSecond = 60;
+    // Below 15 drawn frames a second the game slows down instead of skipping
+    // ever more of what it shows.
+    static constexpr std::uint32_t kMostPassesPerFrame = 4;
+
+    // The first pass is due at `now_ms`.
+    explicit PassClock(std::uint64_t now_ms) : origin_ms_(now_ms) {}
+
+    // How many passes to run before the frame drawn at `now_ms` (0 while the
+    // next pass is not due yet). Debt beyond the limit is forgotten.
+    std::uint32_t passes_due(std::uint64_t now_ms);
+    // Counts passes as run; a frame may run fewer than were due (the rest
+    // stay due).
+    void ran(std::uint32_t passes) { passes_run_ += passes; }
+    // Milliseconds until the next pass is due; 0 when it is due already.
+    std::uint64_t wait_ms(std::uint64_t now_ms) const;
+    // Starts afresh at `now_ms`, for example after the window was minimised.
+    void restart(std::uint64_t now_ms) { *this = PassClock(now_ms); }
+
+  private:
+    std::uint64_t due_ms(std::uint64_t pass) const {
+        return origin_ms_ + pass * 1000 / kPassesPerSecond;
+    }
+
+    // Pass n is due at origin + n/60 s; counting from an origin keeps the
+    // 1/60 s from drifting through rounding.
+    std::uint64_t origin_ms_;
+    std::uint64_t passes_run_ = 0;
+};
+
+} // namespace coilwend
