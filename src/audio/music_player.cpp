@@ -31,11 +31,6 @@ void MusicPlayer::play_music(std::uint8_t setting) {
         backend_.pause_music();
 }
 
-void MusicPlayer::follow_selection(std::uint8_t setting) {
-    if (!playing_ || playing_->setting != setting)
-        play_music(setting);
-}
-
 void MusicPlayer::set_volume(int volume) {
     if (!sound_muted())
         backend_.set_music_volume(volume);

@@ -18,12 +18,9 @@ class MusicPlayer {
     MusicPlayer& operator=(const MusicPlayer&) = delete;
 
     // Starts the track of a setting from its beginning, replacing the one
-    // playing. At start-up and after progress is reset.
+    // playing. The scene flow calls it at start-up, after progress is reset
+    // and when the selection comes to rest on a level of another setting.
     void play_music(std::uint8_t setting);
-    // For a selection move: restarts only when the setting differs from the
-    // one whose track was last started, so neighbours in the same
-    // surroundings keep the music going.
-    void follow_selection(std::uint8_t setting);
     // Entering (kLevelMusicVolume) or leaving (kFullVolume) a level; nothing
     // while the sound is switched off, so the music stays silent.
     void set_volume(int volume);

@@ -3,6 +3,8 @@
 #include "game/event_playback.hpp"
 #include "input/command_table.hpp"
 
+#include <utility>
+
 namespace coilwend {
 namespace {
 
@@ -77,28 +79,48 @@ LevelAction release(LevelCommand command) {
 }
 
 // A stick pushed past the threshold acts like a held d-pad direction, but
-// only while nothing is held, so a drifting stick cannot take over a held
-// key; coming back inside the threshold it releases both directions of its axis.
+// only while nothing else is held, so a drifting stick cannot take over a held
+// key; it may turn its own hold to another direction of the same axis.
+// Coming back inside the threshold it ends the hold it started, if that is
+// still the one held.
 LevelAction stick_action(const LevelPlay& play, StickPush& stick, const InputEvent& event) {
     const bool horizontal = event.code == static_cast<std::int32_t>(ControllerAxis::LeftX);
     const bool vertical = event.code == static_cast<std::int32_t>(ControllerAxis::LeftY);
     if (!horizontal && !vertical)
         return {};
     bool& pushed = horizontal ? stick.horizontal : stick.vertical;
+    const bool own_axis = stick.hold != 0 && stick.hold_horizontal == horizontal;
     const std::int32_t value = event.axis_value;
     if (value <= kStickThreshold && value >= -kStickThreshold) {
         if (!pushed)
             return {};
         pushed = false;
-        return {horizontal ? LevelActionKind::ReleaseStickX : LevelActionKind::ReleaseStickY, 0};
+        if (!own_axis)
+            return {};
+        const std::uint8_t code = std::exchange(stick.hold, 0);
+        return {LevelActionKind::ReleaseHeld, code};
     }
     pushed = true;
-    if (play.repeat_active != 0)
+    const bool own_hold = own_axis && play.repeat_active != 0 && play.repeat_command == stick.hold;
+    if (play.repeat_active != 0 && !own_hold)
         return {};
     // SDL's vertical axis grows downward.
-    if (horizontal)
-        return press(value > 0 ? LevelCommand::Right : LevelCommand::Left);
-    return press(value > 0 ? LevelCommand::Down : LevelCommand::Up);
+    const LevelAction action = horizontal
+                                   ? press(value > 0 ? LevelCommand::Right : LevelCommand::Left)
+                                   : press(value > 0 ? LevelCommand::Down : LevelCommand::Up);
+    if (own_hold && action.code == stick.hold)
+        return {};
+    stick.hold = action.code;
+    stick.hold_horizontal = horizontal;
+    return action;
+}
+
+// A key or button starting a hold takes it over, even the stick's own.
+LevelAction key_or_button_press(StickPush& stick, LevelCommand command) {
+    const LevelAction action = press(command);
+    if (action.kind == LevelActionKind::PressHeld)
+        stick.hold = 0;
+    return action;
 }
 
 } // namespace
@@ -124,11 +146,11 @@ LevelAction level_action(const LevelPlay& play, StickPush& stick, const InputEve
     case InputKind::KeyDown:
         if (is_redo_key(event))
             return press(LevelCommand::Redo);
-        return press(level_key_command(event.code, keys));
+        return key_or_button_press(stick, level_key_command(event.code, keys));
     case InputKind::KeyUp:
         return release(level_key_command(event.code, keys));
     case InputKind::ButtonDown:
-        return press(button_command(event.code));
+        return key_or_button_press(stick, button_command(event.code));
     case InputKind::ButtonUp:
         return release(button_command(event.code));
     case InputKind::AxisMotion:
@@ -157,14 +179,6 @@ LevelOutcome apply_level_action(LevelPlay& play, const LevelAction& action) {
         break;
     case LevelActionKind::ReleaseHeld:
         release_held_command(play, action.code);
-        break;
-    case LevelActionKind::ReleaseStickX:
-        release_held_command(play, command::kLeft);
-        release_held_command(play, command::kRight);
-        break;
-    case LevelActionKind::ReleaseStickY:
-        release_held_command(play, command::kUp);
-        release_held_command(play, command::kDown);
         break;
     case LevelActionKind::Hint:
         return LevelOutcome::ShowHint;

@@ -42,11 +42,9 @@ enum class LevelActionKind : std::uint8_t {
     Reset,
     NextSnake,
     PreviousSnake,
-    PressHeld,     // run `code` unless it is held already, and (re)start its hold
-    ReleaseHeld,   // end the hold if `code` is the held command
-    ReleaseStickX, // the stick is back inside the threshold: end a held Left or Right
-    ReleaseStickY, // likewise for a held Up or Down
-    Hint,          // the scene shows a hint (apply_level_action answers ShowHint)
+    PressHeld,   // run `code` unless it is held already, and (re)start its hold
+    ReleaseHeld, // end the hold if `code` is the held command
+    Hint,        // the scene shows a hint (apply_level_action answers ShowHint)
     Redo,
 };
 
@@ -56,12 +54,15 @@ struct LevelAction {
     friend bool operator==(const LevelAction&, const LevelAction&) = default;
 };
 
-// Which left-stick axes were last seen beyond the threshold. A stick releases
-// its holds only when it comes back from there: the small values an idle
-// stick keeps reporting must not end a hold that a key started.
+// Which left-stick axes were last seen beyond the threshold, and the hold the
+// stick started. Coming back from there the stick ends that hold only: not
+// one a key or button started, and not on the small values an idle stick
+// keeps reporting.
 struct StickPush {
     bool horizontal = false;
     bool vertical = false;
+    std::uint8_t hold = 0; // the command code of the stick's hold; 0 for none
+    bool hold_horizontal = false;
 };
 
 // What one event means during level play. Reads the hold state because a

@@ -187,12 +187,10 @@ void apply_map_action(Game& game, const OverworldAction& action) {
         game.release_map_move(action.move);
         break;
     case OverworldActionKind::ReleaseStickX:
-        game.release_map_move(MapMove::Left);
-        game.release_map_move(MapMove::Right);
+        game.release_map_stick(true);
         break;
     case OverworldActionKind::ReleaseStickY:
-        game.release_map_move(MapMove::Up);
-        game.release_map_move(MapMove::Down);
+        game.release_map_stick(false);
         break;
     case OverworldActionKind::Enter:
         game.enter_selected_level();

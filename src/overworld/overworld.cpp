@@ -23,6 +23,10 @@ bool is_zoom(MapMove move) {
     return move == MapMove::ZoomIn || move == MapMove::ZoomOut;
 }
 
+bool is_horizontal(MapMove move) {
+    return move == MapMove::Left || move == MapMove::Right;
+}
+
 Direction move_direction(MapMove move) {
     switch (move) {
     case MapMove::Left:
@@ -91,14 +95,28 @@ bool move_selection(Overworld& world, MapMove move, const MapScreen& screen) {
 }
 
 void press_map_move(Overworld& world, MapMove move, PressSource source, const MapScreen& screen) {
-    if (world.hold.active && (source == PressSource::Stick || world.hold.move == move))
+    const MapHold& hold = world.hold;
+    const bool stick_turns = source == PressSource::Stick && hold.source == PressSource::Stick &&
+                             is_horizontal(hold.move) == is_horizontal(move);
+    if (hold.active && hold.move == move && source == PressSource::Button) {
+        world.hold.source = source; // a key pressed over the stick's hold takes it
+        return;
+    }
+    if (hold.active && (hold.move == move || (source == PressSource::Stick && !stick_turns)))
         return;
     act(world, move, screen);
-    world.hold = {true, is_zoom(move) ? kZoomRepeat : kFirstMoveRepeat, move};
+    world.hold = {true, is_zoom(move) ? kZoomRepeat : kFirstMoveRepeat, move, source};
 }
 
 void release_map_move(Overworld& world, MapMove move) {
     if (world.hold.move == move)
+        world.hold.active = false;
+}
+
+void release_map_stick(Overworld& world, bool horizontal) {
+    const MapHold& hold = world.hold;
+    if (hold.source == PressSource::Stick && !is_zoom(hold.move) &&
+        is_horizontal(hold.move) == horizontal)
         world.hold.active = false;
 }
 
@@ -111,6 +129,10 @@ void repeat_map_move(Overworld& world, const MapScreen& screen) {
     }
     act(world, world.hold.move, screen);
     world.hold.counter = is_zoom(world.hold.move) ? kZoomRepeat : kMoveRepeat;
+}
+
+bool selection_at_rest(const Overworld& world) {
+    return !world.hold.active || is_zoom(world.hold.move);
 }
 
 float wheel_factor(std::int32_t amount) {

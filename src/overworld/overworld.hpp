@@ -34,6 +34,7 @@ struct MapHold {
     bool active = false;
     std::uint32_t counter = 0; // passes left before the next repeat
     MapMove move = MapMove::Left;
+    PressSource source = PressSource::Button; // a stick ends only its own hold
 };
 
 enum class DragPhase : std::uint8_t { None, Pressed, Dragging };
@@ -68,12 +69,18 @@ std::uint8_t entry_setting(const OverworldEntry& entry);
 bool move_selection(Overworld& world, MapMove move, const MapScreen& screen);
 
 // A move or zoom input going down: acts at once and starts the hold (25
-// passes to the first repeat of a move, 1 for a zoom), unless ignored.
+// passes to the first repeat of a move, 1 for a zoom), unless ignored. A
+// stick may turn its own hold to the other direction of the same axis.
 void press_map_move(Overworld& world, MapMove move, PressSource source, const MapScreen& screen);
 // An input coming back up ends the hold when its move is the held one.
 void release_map_move(Overworld& world, MapMove move);
+// The stick back inside the threshold on one axis: ends the hold the stick
+// started on that axis, never one a key or button started.
+void release_map_stick(Overworld& world, bool horizontal);
 // One pass of the hold: repeats the held move when its counter runs out.
 void repeat_map_move(Overworld& world, const MapScreen& screen);
+// False while a held direction may still move the selection on.
+bool selection_at_rest(const Overworld& world);
 
 // The zoom factor of one wheel event: 1 + 0.1 per notch up to 1.5, or 0.5
 // when the wheel turns down by more than 5.

@@ -21,22 +21,28 @@ struct SaveLine {
     std::string_view argument;
 };
 
+// Logs a skipped line, with its content made safe for the log.
+void report(DamageCount& damage, std::string_view what, std::string_view content) {
+    if (damage.should_log())
+        log_line(std::string(what) + loggable(content));
+}
+
 // Decodes one line, or logs why it is skipped.
-std::optional<SaveLine> decode_line(std::string_view line) {
+std::optional<SaveLine> decode_line(std::string_view line, DamageCount& damage) {
     if (!is_valid_utf8(line)) {
-        log_line("Save line is not valid UTF-8: " + escape_unprintable(line));
+        report(damage, "Save line is not valid UTF-8: ", line);
         return std::nullopt;
     }
     const auto pair = split_key_value(line);
     if (!pair) {
-        log_line("Malformed save line: " + std::string(line));
+        report(damage, "Malformed save line: ", line);
         return std::nullopt;
     }
     if (pair->key == "completed")
         return SaveLine{Command::Completed, pair->value};
     if (pair->key == "selected")
         return SaveLine{Command::Selected, pair->value};
-    log_line("Unknown save command: " + std::string(pair->key));
+    report(damage, "Unknown save command: ", pair->key);
     return std::nullopt;
 }
 
@@ -59,9 +65,10 @@ void load_progress(std::vector<OverworldEntry>& levels, std::size_t& selected, S
         return;
     }
 
+    DamageCount damage;
     std::vector<SaveLine> lines;
     for (const std::string_view line : split_lines(*read.bytes))
-        if (auto decoded = decode_line(line))
+        if (auto decoded = decode_line(line, damage))
             lines.push_back(*decoded);
 
     // The lines are applied to a copy, so the live table changes in one step.
@@ -71,19 +78,21 @@ void load_progress(std::vector<OverworldEntry>& levels, std::size_t& selected, S
         const auto index = find_entry(staged, line.argument);
         if (line.command == Command::Selected) {
             if (!index)
-                log_line("Unknown selected level: " + std::string(line.argument));
+                report(damage, "Unknown selected level: ", line.argument);
             staged_selected = index.value_or(0);
         } else if (!index) {
-            log_line("Unknown completed level: " + std::string(line.argument));
+            report(damage, "Unknown completed level: ", line.argument);
         } else {
             staged[*index].state = State::Completed;
             reveal_around(staged, *index);
         }
     }
+    if (const std::string skipped = damage.summary(); !skipped.empty())
+        log_line(skipped);
     // The cursor may never rest on a hidden entry; an edited file could ask for one.
     if (staged_selected < staged.size() && staged[staged_selected].state == State::Hidden) {
         log_line("Selected level is still hidden, selecting the first: " +
-                 std::string(staged[staged_selected].id));
+                 loggable(staged[staged_selected].id));
         staged_selected = 0;
     }
 
@@ -107,8 +116,10 @@ void save_progress(const std::vector<OverworldEntry>& levels, std::size_t select
     text += "selected:";
     text += levels[selected].id;
     text += '\n';
+    // The old file is still whole after a failed replace, and the next saving
+    // moment writes everything again: log it and play on.
     if (const auto error = file.replace(text))
-        fatal(*error);
+        log_line("Saving failed: " + *error);
 }
 
 } // namespace coilwend

@@ -15,7 +15,7 @@ namespace coilwend {
 // damaged file never stops the game: bad lines are logged and skipped.
 void load_progress(std::vector<OverworldEntry>& levels, std::size_t& selected, StoredFile& file);
 
-// Writes every completed entry and the selection; a failed write is fatal and
+// Writes every completed entry and the selection; a failed write is logged and
 // leaves the previous file in place.
 void save_progress(const std::vector<OverworldEntry>& levels, std::size_t selected,
                    StoredFile& file);

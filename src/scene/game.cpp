@@ -106,7 +106,7 @@ Game::Game(StoredFile& save, const GameOutputs& outputs)
         records_ = load_records(*out_.records);
     const bool first_start = !any_completed(levels);
     world_ = make_overworld(std::move(levels), selected, screen_);
-    music_.play_setting(entry_setting(world_.levels[world_.selected]));
+    start_music(entry_setting(world_.levels[world_.selected]));
     if (first_start)
         start_title();
     else
@@ -137,12 +137,17 @@ void Game::set_music_volume(int volume) {
         music_.set_volume(volume);
 }
 
-void Game::select_entry(std::size_t index) {
-    const std::uint8_t before = entry_setting(world_.levels[world_.selected]);
-    world_.selected = index;
-    const std::uint8_t after = entry_setting(world_.levels[index]);
-    if (after != before)
-        music_.play_setting(after);
+void Game::start_music(std::uint8_t setting) {
+    music_setting_ = setting;
+    music_.play_setting(setting);
+}
+
+void Game::follow_selection_music() {
+    if (!selection_at_rest(world_))
+        return;
+    const std::uint8_t selected = entry_setting(world_.levels[world_.selected]);
+    if (selected != music_setting_)
+        start_music(selected);
 }
 
 void Game::start_title() {
@@ -160,7 +165,7 @@ void Game::reset_progress() {
     level_camera_.reset();
     world_.levels = build_overworld_table();
     world_.selected = 0;
-    music_.play_setting(entry_setting(world_.levels[0]));
+    start_music(entry_setting(world_.levels[0]));
     save();
     start_title();
 }
@@ -179,6 +184,11 @@ void Game::press_map_move(MapMove move, PressSource source) {
 void Game::release_map_move(MapMove move) {
     if (takes_map_input())
         coilwend::release_map_move(world_, move);
+}
+
+void Game::release_map_stick(bool horizontal) {
+    if (takes_map_input())
+        coilwend::release_map_stick(world_, horizontal);
 }
 
 void Game::enter_selected_level() {
@@ -205,18 +215,13 @@ void Game::map_pointer_moved(float x, float y) {
 void Game::map_pointer_released(float x, float y) {
     if (!takes_map_input())
         return;
-    const std::size_t before = world_.selected;
     switch (coilwend::map_pointer_released(world_, screen_, x, y)) {
     case MapClick::EnterSelected:
         enter_selected_level();
         break;
-    case MapClick::Selected: {
-        // The rules moved the selection; the music follows its setting.
-        const std::size_t after = world_.selected;
-        world_.selected = before;
-        select_entry(after);
+    case MapClick::Selected:
+        follow_selection_music();
         break;
-    }
     case MapClick::None:
         break;
     }
@@ -360,6 +365,7 @@ bool Game::update() {
         return true;
     }
     coilwend::repeat_map_move(world_, screen_);
+    follow_selection_music();
     update_overworld();
     return true;
 }
@@ -425,7 +431,8 @@ void Game::finish_revealing() {
     const auto next = automatic_selection(world_.levels, world_.selected);
     if (!next)
         return;
-    select_entry(*next);
+    world_.selected = *next;
+    follow_selection_music();
     save();
     world_.camera.target = entry_centre(world_.levels[*next]);
     apply_view_limits(world_.camera, screen_.aspect());
@@ -537,7 +544,10 @@ void Game::draw_overworld() {
         frame.levels = world_.levels;
         frame.selected = world_.selected;
         frame.proj = map_projection(view, screen_.aspect());
-        frame.camera_target = world_.camera.target;
+        // The light's area shrinks with the zoom, so it closes in on the
+        // level with the view; around the camera's target alone it would
+        // miss a level the view limits keep off-centre.
+        frame.camera_target = lerp(world_.camera.target, entry_centre(selected), closeness);
         frame.zoom = view.zoom;
         frame.window_width = screen_.window_width;
         frame.window_height = screen_.window_height;

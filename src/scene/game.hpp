@@ -71,6 +71,8 @@ class Game {
     bool takes_map_input() const;
     void press_map_move(MapMove move, PressSource source);
     void release_map_move(MapMove move);
+    // The stick back inside the threshold: ends only the hold it started.
+    void release_map_stick(bool horizontal);
     void enter_selected_level();
     void map_pointer_pressed(float x, float y);
     void map_pointer_moved(float x, float y);
@@ -132,8 +134,12 @@ class Game {
     void advance_title_camera();
     void update_overworld();
     void start_title();
-    // Moves the selection; the music follows when the setting changes.
-    void select_entry(std::size_t index);
+    // Starts the track of a setting from its beginning and remembers it.
+    void start_music(std::uint8_t setting);
+    // The one path by which the music follows the selection, however it
+    // moved: once the selection is at rest, the selected level's track
+    // replaces the playing one if their settings differ.
+    void follow_selection_music();
     void save();
     void set_music_volume(int volume);
     void update_level_camera();
@@ -149,6 +155,7 @@ class Game {
     GameOutputs out_;
     NullMusic silence_;
     MusicControl& music_;
+    std::uint8_t music_setting_ = 0; // the setting whose track is playing
     MapScreen screen_;
     Overworld world_;
     Transition transition_;

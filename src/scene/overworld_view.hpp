@@ -18,10 +18,10 @@ namespace coilwend {
 struct OverworldFrame {
     std::span<const OverworldEntry> levels;
     std::size_t selected = 0;
-    Mat4 proj;                                         // the view projection of the map camera
-    Vec3 camera_target;                                // the camera's target, for the light's view
-    float zoom = 1.0f;                                 // the camera's zoom factor
-    std::uint32_t window_width = 0, window_height = 0; // for the light's aspect
+    Mat4 proj;          // the view projection of the map camera
+    Vec3 camera_target; // the light's centre: the camera's target, or closer to the entered level
+    float zoom = 1.0f;  // the camera's zoom factor
+    std::uint32_t window_width = 0, window_height = 0;     // for the light's aspect
     std::uint32_t drawable_width = 0, drawable_height = 0; // the viewport
     float scenery_phase = 0.0f; // 0..1, advances each pass on the overworld
     // While a first completion plays: the selected marker brightens with it.

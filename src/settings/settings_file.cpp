@@ -2,7 +2,7 @@
 
 #include "audio/sound_switch.hpp"
 #include "game/log.hpp"
-#include "settings/defined_keycodes.hpp"
+#include "settings/reportable_keycodes.hpp"
 #include "storage/text_lines.hpp"
 #include "storage/utf8.hpp"
 
@@ -67,28 +67,34 @@ std::optional<Binding> binding_for_key(std::string_view key) {
     return std::nullopt;
 }
 
+// Logs a skipped line, with its content made safe for the log.
+void report(DamageCount& damage, std::string_view what, std::string_view content) {
+    if (damage.should_log())
+        log_line(std::string(what) + loggable(content));
+}
+
 void decode_line(std::string_view key, std::string_view value, DecodedSettings& decoded,
-                 WindowLines& window) {
+                 WindowLines& window, DamageCount& damage) {
     if (decode_window_line(key, value, window))
         return;
     if (key == kSoundKey) {
         decoded.has_sound_line = true;
         decoded.settings.sound_muted = value == "true";
         if (value != "true" && value != "false")
-            log_line("Bad value for sound");
+            report(damage, "Bad value for ", key);
         return;
     }
     const auto slot = binding_for_key(key);
     if (!slot) {
-        log_line("Unknown settings command: " + std::string(key));
+        report(damage, "Unknown settings command: ", key);
         return;
     }
     const auto code = parse_keycode(value);
-    if (code && is_defined_keycode(*code)) {
+    if (code && is_reportable_keycode(*code)) {
         decoded.settings.keys[*slot] = *code;
     } else {
         // A bad value resets the slot even if an earlier line had set it.
-        log_line("Bad value for " + std::string(key));
+        report(damage, "Bad value for ", key);
         decoded.settings.keys[*slot] = binding_row(*slot).default_key;
     }
 }
@@ -122,18 +128,21 @@ std::string encode_settings(const Settings& settings) {
 DecodedSettings decode_settings(std::string_view text) {
     DecodedSettings decoded;
     WindowLines window;
+    DamageCount damage;
     for (const std::string_view line : split_lines(text)) {
         if (!is_valid_utf8(line)) {
-            log_line("Settings line is not valid UTF-8: " + escape_unprintable(line));
+            report(damage, "Settings line is not valid UTF-8: ", line);
             continue;
         }
         const auto pair = split_key_value(line);
         if (!pair) {
-            log_line("Malformed save line: " + std::string(line));
+            report(damage, "Malformed save line: ", line);
             continue;
         }
-        decode_line(pair->key, pair->value, decoded, window);
+        decode_line(pair->key, pair->value, decoded, window, damage);
     }
+    if (const std::string skipped = damage.summary(); !skipped.empty())
+        log_line(skipped);
     if (window.bad)
         log_line("Bad value for the window's size or fullscreen state");
     else if (window.width && window.height)

@@ -1,8 +1,10 @@
 #include "storage/preferences_file.hpp"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace coilwend {
@@ -47,6 +49,18 @@ bool write_all(int fd, std::string_view bytes) {
     return true;
 }
 
+std::string_view kind_of(mode_t mode) {
+    if (S_ISDIR(mode))
+        return "a directory";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "something unknown";
+}
+
 } // namespace
 
 PreferencesFile::PreferencesFile(std::string folder, std::string_view name)
@@ -54,10 +68,27 @@ PreferencesFile::PreferencesFile(std::string folder, std::string_view name)
 
 FileRead PreferencesFile::read() {
     FileRead result;
-    Descriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK a named pipe in the file's place would stop start-up
+    // until some other program writes to it.
+    Descriptor fd(::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         result.error = os_error("open", path_);
         result.missing = true;
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        result.error = os_error("inspect", path_);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.error = path_ + " is not a regular file but " + std::string(kind_of(info.st_mode));
+        return result;
+    }
+    const std::string too_large =
+        path_ + " is larger than " + std::to_string(kMaxStoredFileBytes) + " bytes";
+    if (static_cast<std::uintmax_t>(info.st_size) > kMaxStoredFileBytes) {
+        result.error = too_large;
         return result;
     }
     std::string bytes;
@@ -73,6 +104,11 @@ FileRead PreferencesFile::read() {
         if (got == 0)
             break;
         bytes.append(buffer, static_cast<std::size_t>(got));
+        // The size seen above may be stale when the file grows meanwhile.
+        if (bytes.size() > kMaxStoredFileBytes) {
+            result.error = too_large;
+            return result;
+        }
     }
     result.bytes = std::move(bytes);
     return result;
@@ -80,9 +116,15 @@ FileRead PreferencesFile::read() {
 
 std::optional<std::string> PreferencesFile::replace(std::string_view bytes) {
     const std::string temporary = path_ + ".tmp";
-    Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    // Non-blocking and never through a link, so a pipe or link someone left in
+    // the temporary file's place cannot stall or redirect the write.
+    Descriptor fd(::open(temporary.c_str(),
+                         O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (fd.get() < 0)
         return os_error("create", temporary);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return temporary + " is not a regular file";
     std::optional<std::string> error;
     if (!write_all(fd.get(), bytes))
         error = os_error("write", temporary);

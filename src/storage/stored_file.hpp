@@ -3,16 +3,22 @@
 // settings), behind an interface so tests can hand in bytes and make reads or
 // writes fail on purpose.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace coilwend {
 
+// Far beyond any file the game writes; a larger one is refused unread.
+inline constexpr std::size_t kMaxStoredFileBytes = std::size_t{1} << 20;
+
 struct FileRead {
     std::optional<std::string> bytes; // the whole file; empty when it could not be read
     std::string error;                // why not, when bytes is empty
     bool missing = false;             // true when the file could not be opened at all
+    // Anything but a regular file of at most kMaxStoredFileBytes is refused
+    // with the reason in error, and the caller keeps its defaults.
 };
 
 class StoredFile {

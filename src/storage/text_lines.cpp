@@ -1,6 +1,7 @@
 #include "storage/text_lines.hpp"
 
 #include <cstdio>
+#include <string>
 
 namespace coilwend {
 
@@ -38,6 +39,30 @@ std::string escape_unprintable(std::string_view bytes) {
         }
     }
     return out;
+}
+
+std::string loggable(std::string_view bytes) {
+    constexpr std::string_view dots = "...";
+    std::string out;
+    std::size_t room_for_dots =
+        0; // the longest prefix, in whole escapes, that leaves room for them
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const std::string piece = escape_unprintable(bytes.substr(i, 1));
+        if (out.size() + piece.size() > kLoggedTextLimit) {
+            out.resize(room_for_dots);
+            return out += dots;
+        }
+        out += piece;
+        if (out.size() + dots.size() <= kLoggedTextLimit)
+            room_for_dots = out.size();
+    }
+    return out;
+}
+
+std::string DamageCount::summary() const {
+    if (count_ <= kLoggedDamageLimit)
+        return {};
+    return "Skipped " + std::to_string(count_ - kLoggedDamageLimit) + " more damaged lines";
 }
 
 } // namespace coilwend

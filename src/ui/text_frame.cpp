@@ -68,7 +68,7 @@ void TextFrame::lay_out(const TextQueue& queue, std::uint32_t drawable_width,
         placement.colour = item.colour;
         placement.shadow = item.shadow;
         placement.halo = std::max(1, static_cast<int>(kHaloShare * static_cast<float>(item.size)));
-        if (dimmed_text && *dimmed_text == text_hash(text)) {
+        if (dimmed_text && item.button != 0 && *dimmed_text == item.button) {
             placement.colour.r *= kPressedShade;
             placement.colour.g *= kPressedShade;
             placement.colour.b *= kPressedShade;

@@ -48,8 +48,8 @@ class TextFrame {
     // `cache_ceiling`: the largest side the cache texture may grow to.
     explicit TextFrame(const Font& font, std::uint32_t cache_ceiling = kNoCacheCeiling);
 
-    // `dimmed_text` is the hash of a held text button's caption, if any: items
-    // with that text are drawn darker. Logs each growth of the cache, and
+    // `dimmed_text` is the identity of a held text button, if any: that
+    // button's caption is drawn darker. Logs each growth of the cache, and
     // glyphs left undrawn once it is at its ceiling (when their count changes).
     std::span<const GlyphVertex> build(const TextQueue& queue, std::uint32_t drawable_width,
                                        std::optional<std::uint64_t> dimmed_text,

@@ -24,6 +24,7 @@ struct TextItem {
     Rgba colour;
     bool shadow = false;
     bool left_aligned = false;
+    std::uint64_t button = 0; // a text button's identity; 0 for plain text
 };
 
 enum class TextAlign : std::uint8_t { Centred, Left };
@@ -32,7 +33,7 @@ enum class TextShadow : std::uint8_t { None, Drop };
 class TextQueue {
   public:
     void push(std::string_view text, std::uint32_t size, std::int32_t x, std::int32_t y,
-              Rgba colour, TextShadow shadow, TextAlign align);
+              Rgba colour, TextShadow shadow, TextAlign align, std::uint64_t button = 0);
     std::span<const TextItem> items() const { return items_; }
     std::string_view text(const TextItem& item) const {
         return std::string_view(chars_).substr(item.text_offset, item.text_length);
@@ -47,7 +48,11 @@ class TextQueue {
     std::string chars_;
 };
 
-// 64-bit FNV-1a: how text buttons are recognised between frames.
+// 64-bit FNV-1a.
 std::uint64_t text_hash(std::string_view text);
+// How a text button is recognised between frames: its caption and its place
+// (the fractions of the window it is placed at), so two buttons with the
+// same caption stay two buttons.
+std::uint64_t text_button_identity(std::string_view caption, float x, float y);
 
 } // namespace coilwend

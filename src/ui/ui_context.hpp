@@ -65,7 +65,7 @@ struct UiContext {
     const Font* font = nullptr;     // text buttons measure their captions with it
     PanelPainter* panels = nullptr; // draws panels at once; none without GL
 
-    // The caption hash of a held text button, whose text is drawn darker.
+    // The identity of a held text button, whose caption is drawn darker.
     std::optional<std::uint64_t> dimmed_text() const {
         if (pointer_state == PointerState::TextOver)
             return pressed_text;

@@ -135,10 +135,11 @@ ButtonResult text_button(UiContext& context, const UiEvent* event, float x, floa
                          Rgb3 colour, std::string_view caption) {
     const UiBox frame = frame_of(context, event);
     const std::uint32_t pixels = text_pixels(size, frame);
+    const std::uint64_t identity = text_button_identity(caption, x, y);
     if (event == nullptr) {
         context.text_queue.push(caption, pixels, frame_x(x, frame), frame_y(y, frame),
                                 {colour.r, colour.g, colour.b, 1.0f}, TextShadow::None,
-                                TextAlign::Centred);
+                                TextAlign::Centred, identity);
         return ButtonResult::None;
     }
     const auto* pointer = std::get_if<PointerEvent>(event);
@@ -148,11 +149,10 @@ ButtonResult text_button(UiContext& context, const UiEvent* event, float x, floa
         context.font != nullptr ? text_width(*context.font, caption, pixels) : 0;
     const PixelRect rect{frame_x(x, frame) - width / 2, frame_y(y, frame), width,
                          static_cast<std::int32_t>(pixels)};
-    const std::uint64_t hash = text_hash(caption);
     return pointer_on_button(
         context, *pointer, rect,
-        {PointerState::TextOver, PointerState::TextLeft, context.pressed_text == hash}, true,
-        [&] { context.pressed_text = hash; });
+        {PointerState::TextOver, PointerState::TextLeft, context.pressed_text == identity}, true,
+        [&] { context.pressed_text = identity; });
 }
 
 float fitting_size(const UiContext& context, const UiEvent* event, std::string_view label,
@@ -196,11 +196,13 @@ ButtonResult framed_button(UiContext& context, const UiEvent* event, float x, fl
     const auto* pointer = std::get_if<PointerEvent>(event);
     if (pointer == nullptr)
         return ButtonResult::None;
-    const std::uint64_t hash = text_hash(caption);
+    // The same identity as the caption's text button, so the pressed face's
+    // caption is the one dimmed, and equal captions stay two buttons.
+    const std::uint64_t identity = text_button_identity(caption, x, y);
     return pointer_on_button(
         context, *pointer, {face.left, face.top, face.width, face.height},
-        {PointerState::TextOver, PointerState::TextLeft, context.pressed_text == hash}, true,
-        [&] { context.pressed_text = hash; });
+        {PointerState::TextOver, PointerState::TextLeft, context.pressed_text == identity}, true,
+        [&] { context.pressed_text = identity; });
 }
 
 void text(UiContext& context, float x, float y, float size, TextShadow shadow, TextAlign align,

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <thread>
 #include <vector>
@@ -57,6 +58,8 @@ struct RecordingMap final : OverworldView {
         std::size_t selected;
         std::optional<float> title, completing;
         std::vector<Pos> revealed;
+        Vec3 light_centre;
+        float zoom;
     };
     std::vector<Frame> frames;
     int scenery_passes = 0;
@@ -65,7 +68,9 @@ struct RecordingMap final : OverworldView {
         frames.push_back({f.selected,
                           f.title_progress,
                           f.completing_progress,
-                          {f.revealed_cells.begin(), f.revealed_cells.end()}});
+                          {f.revealed_cells.begin(), f.revealed_cells.end()},
+                          f.camera_target,
+                          f.zoom});
     }
 };
 
@@ -291,6 +296,30 @@ TEST_F(GameTest, GivenProgress_WhenReset_ThenOneSaveOfTheFirstLevelAndTheTitleAg
     EXPECT_FLOAT_EQ(rig.game.overworld().camera.zoom, 0.01f);
 }
 
+TEST_F(GameTest, GivenLevelsInTheCornerAndMidMap_WhenEntered_ThenTheLightKeepsThemInItsArea) {
+    // 38.rs in the map's corner, and the level nearest the middle of the map.
+    const auto table = build_overworld_table();
+    const auto middle = std::min_element(table.begin(), table.end(), [](auto& a, auto& b) {
+        const auto far = [](const OverworldEntry& e) {
+            return std::hypot(entry_centre(e).x - 94.5f, entry_centre(e).y - 104.5f);
+        };
+        return far(a) < far(b);
+    });
+    for (const std::string_view id : {std::string_view("38.rs"), middle->id}) {
+        Rig rig(all_but(id));
+        const Vec3 level = entry_centre(rig.game.levels()[rig.game.selected()]);
+        rig.map.frames.clear();
+        rig.enter();
+        ASSERT_GT(rig.map.frames.size(), 5u);
+        EXPECT_GT(rig.map.frames.back().zoom, 2 * rig.map.frames.front().zoom);
+        // The light's area reaches 3 / zoom cells from its centre.
+        for (const auto& frame : rig.map.frames) {
+            const Vec3 off = level - frame.light_centre;
+            EXPECT_LT(std::hypot(off.x, off.y), 3.0f / frame.zoom) << id << " zoom " << frame.zoom;
+        }
+    }
+}
+
 TEST_F(GameTest, GivenAClickOnAnotherSetting_ThenTheMusicChangesButNothingIsSaved) {
     Rig rig(all_but("3.rs"));
     rig.music.calls.clear();
@@ -310,6 +339,43 @@ TEST_F(GameTest, GivenAClickOnAnotherSetting_ThenTheMusicChangesButNothingIsSave
     EXPECT_EQ(rig.music.calls, (std::vector<std::string>{
                                    "play " + std::to_string(find_level("39.rs").puzzle.setting)}));
     EXPECT_TRUE(rig.save.writes.empty());
+}
+
+TEST_F(GameTest, GivenAHeldDirection_ThenTheMusicFollowsTheSelectionOnceItComesToRest) {
+    Rig rig(all_but("3.rs"));
+    rig.music.calls.clear();
+    const auto setting_of = [&](std::size_t index) {
+        return find_level(rig.game.levels()[index].id).puzzle.setting;
+    };
+    const std::uint8_t start = setting_of(rig.game.selected());
+    // Held left, the selection walks the row from 3.rs into another setting.
+    rig.game.press_map_move(MapMove::Left, PressSource::Button);
+    std::vector<std::uint8_t> passed;
+    for (int pass = 0; pass < 120; ++pass) {
+        rig.game.step();
+        if (passed.empty() || passed.back() != setting_of(rig.game.selected()))
+            passed.push_back(setting_of(rig.game.selected()));
+    }
+    ASSERT_GE(passed.size(), 2u) << "the walk leaves the first setting";
+    EXPECT_TRUE(rig.music.calls.empty()) << "no track change while the direction repeats";
+    rig.game.release_map_move(MapMove::Left);
+    rig.game.step();
+    const std::uint8_t rest = setting_of(rig.game.selected());
+    ASSERT_NE(rest, start);
+    EXPECT_EQ(rig.music.calls, (std::vector<std::string>{"play " + std::to_string(rest)}));
+
+    // Back to a level of the first setting by the keys: the playing track is
+    // what the move is compared with, so the first setting's track returns.
+    rig.music.calls.clear();
+    for (int moves = 0; moves < 20 && setting_of(rig.game.selected()) != start; ++moves) {
+        rig.game.press_map_move(MapMove::Right, PressSource::Button);
+        rig.game.release_map_move(MapMove::Right);
+        rig.game.step();
+    }
+    rig.game.step();
+    ASSERT_FALSE(rig.music.calls.empty());
+    EXPECT_EQ(rig.music.calls.back(), "play " + std::to_string(start));
+    EXPECT_TRUE(rig.save.writes.empty()) << "moving the selection saves nothing";
 }
 
 TEST_F(GameTest, GivenNoDrawableSize_WhenTheMapIsStepped_ThenTheGameStops) {

@@ -104,12 +104,39 @@ TEST_F(LevelInputTest, GivenAPushedStick_WhenItComesBack_ThenItReleasesItsAxisOn
     EXPECT_EQ(translate(InputEvent::axis(A::LeftX, 0)), none());
     translate(InputEvent::axis(A::LeftX, 30000));
     EXPECT_EQ(translate(InputEvent::axis(A::LeftY, 0)), none());
-    EXPECT_EQ(translate(InputEvent::axis(A::LeftX, -kStickThreshold)),
-              action(LevelActionKind::ReleaseStickX));
+    EXPECT_EQ(translate(InputEvent::axis(A::LeftX, -kStickThreshold)), release(command::kRight));
     // An idle stick keeps reporting small values; they release nothing more.
     EXPECT_EQ(translate(InputEvent::axis(A::LeftX, 300)), none());
     translate(InputEvent::axis(A::LeftY, -30000));
-    EXPECT_EQ(translate(InputEvent::axis(A::LeftY, 10)), action(LevelActionKind::ReleaseStickY));
+    EXPECT_EQ(translate(InputEvent::axis(A::LeftY, 10)), release(command::kUp));
+}
+
+TEST_F(LevelInputTest, GivenHoldsOfKeysAndTheStick_ThenTheStickEndsOnlyTheHoldItStarted) {
+    using A = ControllerAxis;
+    // A key's hold outlives a stick pushed meanwhile and let go.
+    send(InputEvent::key_down(keycode::kLeft));
+    send(InputEvent::axis(A::LeftX, 30000));
+    send(InputEvent::axis(A::LeftX, 0));
+    EXPECT_TRUE(held(command::kLeft));
+    send(InputEvent::key_up(keycode::kLeft));
+
+    // A flick from right to left turns the stick's hold; centring ends it.
+    send(InputEvent::axis(A::LeftX, 30000));
+    EXPECT_TRUE(held(command::kRight));
+    send(InputEvent::axis(A::LeftX, -30000));
+    EXPECT_TRUE(held(command::kLeft));
+    send(InputEvent::axis(A::LeftY, -30000)); // the other axis cannot take it over
+    EXPECT_TRUE(held(command::kLeft));
+    send(InputEvent::axis(A::LeftY, 0));
+    EXPECT_TRUE(held(command::kLeft));
+    send(InputEvent::axis(A::LeftX, 0));
+    EXPECT_EQ(play.repeat_active, 0u);
+
+    // A key pressed over the stick's hold takes it: the stick lets go of nothing.
+    send(InputEvent::axis(A::LeftX, 30000));
+    send(InputEvent::key_down(keycode::kRight));
+    send(InputEvent::axis(A::LeftX, 0));
+    EXPECT_TRUE(held(command::kRight));
 }
 
 TEST_F(LevelInputTest, GivenAMoveKey_WhenPressed_ThenTheMoveRunsAndItsHoldStarts) {

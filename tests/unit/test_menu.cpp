@@ -55,7 +55,7 @@ class Menu : public ::testing::Test {
 
     static inline const std::optional<Font> font = Font::load(embedded_font_ttf());
     UiContext context;
-    MenuEnvironment environment{.version = "1.0.0"};
+    MenuEnvironment environment{false, {}, "1.0.0"};
 };
 
 MenuState screen(MenuScreen which, bool keyboard_mode = false, std::uint8_t highlight = 0) {

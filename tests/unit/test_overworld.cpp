@@ -116,6 +116,30 @@ TEST(MapSelection, MovesOnlyToSelectableNeighboursAndHoldsRepeatEvery11Passes) {
     EXPECT_FALSE(world.hold.active);
 }
 
+TEST(MapSelection, AStickReleaseEndsOnlyTheHoldTheStickStarted) {
+    Overworld world = opened_world();
+    press_map_move(world, MapMove::Up, PressSource::Button, kScreen);
+    release_map_stick(world, false);
+    EXPECT_TRUE(world.hold.active) << "a key's hold outlives the stick coming back";
+    release_map_move(world, MapMove::Up);
+
+    // A flick from right to left turns the stick's hold; the other axis cannot.
+    press_map_move(world, MapMove::Right, PressSource::Stick, kScreen);
+    press_map_move(world, MapMove::Left, PressSource::Stick, kScreen);
+    EXPECT_EQ(world.hold.move, MapMove::Left);
+    press_map_move(world, MapMove::Down, PressSource::Stick, kScreen);
+    release_map_stick(world, false);
+    EXPECT_TRUE(world.hold.active && world.hold.move == MapMove::Left);
+    release_map_stick(world, true);
+    EXPECT_FALSE(world.hold.active);
+
+    // A key pressed over the stick's hold takes it over.
+    press_map_move(world, MapMove::Right, PressSource::Stick, kScreen);
+    press_map_move(world, MapMove::Left, PressSource::Button, kScreen);
+    release_map_stick(world, true);
+    EXPECT_TRUE(world.hold.active);
+}
+
 TEST(MapSelection, TriggersZoomEverySecondPassWithinTheClamp) {
     Overworld world = opened_world();
     world.camera.zoom = 1.0f;
@@ -224,4 +248,31 @@ TEST(AutomaticSelection, TakesTheFirstUnfinishedNeighbourEvenIfLockedAndNeverACo
     EXPECT_EQ(automatic_selection(levels, 0), 78u) << "the locked final level";
     levels[78].state = State::Completed;
     EXPECT_EQ(automatic_selection(levels, 0), std::nullopt);
+}
+
+TEST(MapReveal, AWinOpensEveryHiddenNeighbourAndNothingElse) {
+    std::mt19937 random(11);
+    std::size_t most_revealed = 0;
+    for (int round = 0; round < 300; ++round) {
+        std::vector<OverworldEntry> levels = build_overworld_table();
+        const std::size_t wins = random() % levels.size();
+        for (std::size_t w = 0; w < wins; ++w) {
+            const std::size_t i = random() % levels.size();
+            if (levels[i].state == State::Hidden)
+                continue;
+            const std::vector<OverworldEntry> before = levels;
+            levels[i].state = State::Completed;
+            const std::vector<Pos> revealed = reveal_around(levels, i);
+            most_revealed = std::max(most_revealed, revealed.size());
+            for (std::size_t j = 0; j < levels.size(); ++j) {
+                const bool neighbour = are_neighbours(entry_cell(levels[j]), entry_cell(levels[i]));
+                if (before[j].state == State::Hidden && neighbour) {
+                    ASSERT_EQ(levels[j].state, State::Available) << levels[j].id;
+                } else if (j != i && j + 1 != levels.size()) {
+                    ASSERT_EQ(levels[j].state, before[j].state) << levels[j].id;
+                }
+            }
+        }
+    }
+    EXPECT_GE(most_revealed, 2u) << "some win must open two or more neighbours at once";
 }

@@ -6,7 +6,6 @@
 #include "overworld/reveal.hpp"
 #include "storage/preferences_file.hpp"
 #include "support/memory_stored_file.hpp"
-#include "support/stdout_to_stderr.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <sys/stat.h>
 
 using namespace coilwend;
 
@@ -50,8 +50,6 @@ std::size_t index_of(const std::vector<OverworldEntry>& levels, std::string_view
 State state_of(const Loaded& loaded, std::string_view id) {
     return loaded.levels[index_of(loaded.levels, id)].state;
 }
-
-using coilwend::testing::stdout_to_stderr;
 
 } // namespace
 
@@ -126,6 +124,10 @@ TEST(ProgressFile, GivenSelectionLinesThenTheLastWinsAndOnlyHiddenOrUnknownFallB
     EXPECT_EQ(hidden.selected, 0u);
     EXPECT_NE(hidden.log.find("57.rs"), std::string::npos);
 
+    // Two valid selections, either way round: the later one counts.
+    EXPECT_EQ(load("completed:38.rs\nselected:38.rs\nselected:3.rs\n").selected, 1u);
+    EXPECT_EQ(load("completed:38.rs\nselected:3.rs\nselected:38.rs\n").selected, 0u);
+
     // 57.rs is revealed by a later line, so the selection stands.
     const Loaded revealed_later = load("selected:57.rs\ncompleted:38.rs\ncompleted:3.rs\n");
     EXPECT_EQ(revealed_later.selected, index_of(revealed_later.levels, "57.rs"));
@@ -158,12 +160,23 @@ TEST(ProgressFile, GivenNoReadableFileThenTheFailureIsLoggedAndDefaultsStay) {
     EXPECT_EQ(loaded.selected, 0u);
 }
 
-TEST(ProgressFileDeathTest, GivenAFailingWriteThenSavingEndsTheProgramWithTheError) {
-    FakeFile file;
+TEST(ProgressFile, GivenAFailingWriteThenItIsLoggedTheOldFileStaysAndTheNextSaveWorks) {
+    testing_support::MemoryStoredFile file("/prefs/save", "selected:38.rs\n");
     file.write_error = "Couldn't create /prefs/save.tmp: No space left on device";
-    const auto levels = build_overworld_table();
-    EXPECT_EXIT(stdout_to_stderr([&] { save_progress(levels, 0, file); }),
-                ::testing::ExitedWithCode(101), "No space left on device");
+    auto levels = build_overworld_table();
+    levels[0].state = State::Completed;
+    ::testing::internal::CaptureStdout();
+    save_progress(levels, 1, file);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+              "Saving: /prefs/save\n"
+              "Saving failed: Couldn't create /prefs/save.tmp: No space left on device\n");
+    EXPECT_EQ(file.bytes, "selected:38.rs\n");
+
+    file.write_error.reset();
+    ::testing::internal::CaptureStdout();
+    save_progress(levels, 1, file);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(file.bytes, "completed:38.rs\nselected:3.rs\n");
 }
 
 namespace {
@@ -199,4 +212,36 @@ TEST_F(PreferencesFolder, GivenReplacementsThenTheLatestIsReadAndAFailedOneKeeps
     const auto error = file.replace("selected:3.rs\n");
     EXPECT_NE(error.value_or("").find("save.tmp: Is a directory"), std::string::npos);
     EXPECT_EQ(file.read().bytes, "selected:38.rs\n");
+}
+
+TEST_F(PreferencesFolder, GivenADirectoryInTheFilesPlaceThenReplaceFailsAndLeavesNoTemporaryFile) {
+    PreferencesFile file(folder, "save");
+    std::filesystem::create_directory(folder + "save");
+    const auto error = file.replace("selected:3.rs\n");
+    EXPECT_NE(error.value_or("").find("save: Is a directory"), std::string::npos) << *error;
+    EXPECT_FALSE(std::filesystem::exists(folder + "save.tmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "save"));
+}
+
+TEST_F(PreferencesFolder, GivenAnythingButASmallRegularFileThenReadRefusesItWithoutWaiting) {
+    const auto refused = [&](std::string_view name, std::string_view reason) {
+        const FileRead read = PreferencesFile(folder, name).read();
+        EXPECT_FALSE(read.bytes) << name;
+        EXPECT_NE(read.error.find(reason), std::string::npos) << name << ": " << read.error;
+    };
+    // A pipe with no writer would block a plain open forever.
+    ASSERT_EQ(mkfifo((folder + "pipe").c_str(), 0600), 0);
+    refused("pipe", "pipe is not a regular file but a named pipe");
+    std::filesystem::create_directory(folder + "dir");
+    refused("dir", "dir is not a regular file but a directory");
+    // An endless device behind a link is refused before any byte is read.
+    std::filesystem::create_symlink("/dev/zero", folder + "endless");
+    refused("endless", "endless is not a regular file but a device");
+
+    PreferencesFile file(folder, "save");
+    const std::string limit(kMaxStoredFileBytes, 'x');
+    ASSERT_EQ(file.replace(limit), std::nullopt);
+    EXPECT_EQ(file.read().bytes, limit);
+    ASSERT_EQ(file.replace(limit + "x"), std::nullopt);
+    refused("save", "save is larger than 1048576 bytes");
 }

@@ -1,6 +1,6 @@
 #include "audio/sound_switch.hpp"
 #include "input/keymap.hpp"
-#include "settings/defined_keycodes.hpp"
+#include "settings/reportable_keycodes.hpp"
 #include "settings/settings_file.hpp"
 #include "support/memory_stored_file.hpp"
 
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -91,11 +92,13 @@ TEST_F(SettingsFile, GivenOnlyASoundLine_ThenTheMixerIsToldAndEveryKeyKeepsItsDe
 TEST_F(SettingsFile, GivenBadValues_ThenEachIsLoggedAndItsSlotGetsTheDefault) {
     const std::string log = load("keymap.undo:117\n"
                                  "keymap.undo:z\n"
-                                 "keymap.reset:90\n"
+                                 "keymap.reset:55296\n"
                                  "keymap.exit:0\n"
                                  "keymap.up: 1073741906\n"
                                  "keymap.down:2147483648\n"
                                  "keymap.left:-1073741904\n"
+                                 "keymap.left2:1114112\n"
+                                 "keymap.right2:1073742336\n"
                                  "keymap.right:\n"
                                  "sound:yes\n");
     EXPECT_EQ(log, "Loading settings: /prefs/file\n"
@@ -105,9 +108,12 @@ TEST_F(SettingsFile, GivenBadValues_ThenEachIsLoggedAndItsSlotGetsTheDefault) {
                    "Bad value for keymap.up\n"
                    "Bad value for keymap.down\n"
                    "Bad value for keymap.left\n"
+                   "Bad value for keymap.left2\n"
+                   "Bad value for keymap.right2\n"
                    "Bad value for keymap.right\n"
                    "Bad value for sound\n");
-    // Undo is Z again, not the earlier U; a capital letter's code is no key SDL reports.
+    // Undo is Z again, not the earlier U; a surrogate, a code point past
+    // U+10FFFF and a scancode past the last are no key SDL reports.
     EXPECT_EQ(keymap(), default_keymap());
     EXPECT_EQ(loaded.sound_muted, false);
 }
@@ -171,20 +177,39 @@ TEST_F(SettingsFile, GivenAFailingWrite_ThenItIsLoggedTheOldFileStaysAndTheNextS
     EXPECT_EQ(file.bytes, encode_settings({true, default_keymap(), std::nullopt}));
 }
 
-TEST_F(SettingsFile, GivenRandomValidSettings_ThenEncodingAndDecodingGiveThemBackUnchanged) {
-    std::vector<Keycode> defined;
-    for (Keycode code = -2; code < 400; ++code)
-        for (const Keycode candidate : {code, code | (1 << 30)})
-            if (is_defined_keycode(candidate))
-                defined.push_back(candidate);
-    ASSERT_EQ(defined.size(), 70u + 165u);
+namespace {
 
+// Any key the controls screen can bind: a character of any layout or a
+// scancode key, with the edges of both ranges drawn more often.
+Keycode random_reportable(std::mt19937& random) {
+    const auto edge = [&](Keycode low, Keycode high) {
+        switch (random() % 4) {
+        case 0:
+            return low;
+        case 1:
+            return high;
+        default:
+            return std::uniform_int_distribution<Keycode>(low, high)(random);
+        }
+    };
+    switch (random() % 3) {
+    case 0:
+        return edge(1, 0xD7FF);
+    case 1:
+        return edge(0xE000, 0x10FFFF);
+    default:
+        return SDL_SCANCODE_TO_KEYCODE(edge(1, SDL_NUM_SCANCODES - 1));
+    }
+}
+
+} // namespace
+
+TEST_F(SettingsFile, GivenRandomReportableKeysAndWindows_ThenEncodingAndDecodingGiveThemBack) {
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<std::size_t> pick(0, defined.size() - 1);
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 400; ++round) {
         Settings settings{round % 2 == 0, {}, std::nullopt};
         for (Keycode& code : settings.keys.keys)
-            code = defined[pick(random)];
+            code = random_reportable(random);
         if (round % 3 != 0)
             settings.window =
                 WindowPlacement{static_cast<std::int32_t>(1 + random() % 16384),
@@ -216,19 +241,20 @@ TEST_F(SettingsFile, GivenADamagedWindowLine_ThenTheWholePlacementIsDroppedAndTh
     EXPECT_EQ(window_placement(), (WindowPlacement{800, 600, false}));
 }
 
-TEST(DefinedKeycodes, GivenTheScancodeKeys_ThenExactlyThoseSdlNamesAreAccepted) {
+TEST(ReportableKeycodes, GivenSdlsKeysAndTheEdgesOfBothRanges_ThenOnlyReportableCodesPass) {
+    ASSERT_EQ(kScancodeCount, SDL_NUM_SCANCODES);
     for (SDL_Keycode code = SDLK_CAPSLOCK; code <= SDLK_SLEEP; ++code) {
-        // SDL names the Delete scancode too, but its key uses the character code 127.
-        const bool named =
-            SDL_GetKeyName(code)[0] != '\0' && code != SDL_SCANCODE_TO_KEYCODE(SDL_SCANCODE_DELETE);
-        EXPECT_EQ(is_defined_keycode(code), named) << code << " " << SDL_GetKeyName(code);
+        if (SDL_GetKeyName(code)[0] != '\0') {
+            EXPECT_TRUE(is_reportable_keycode(code)) << code << " " << SDL_GetKeyName(code);
+        }
     }
     for (const SDL_Keycode code : std::initializer_list<SDL_Keycode>{
-             SDLK_BACKSPACE, SDLK_TAB, SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE, SDLK_EXCLAIM, SDLK_AT,
-             SDLK_LEFTBRACKET, SDLK_BACKQUOTE, SDLK_z, SDLK_DELETE, SDLK_AC_BACK})
-        EXPECT_TRUE(is_defined_keycode(code)) << code;
+             SDLK_BACKSPACE, SDLK_ESCAPE, SDLK_z, SDLK_DELETE, SDLK_AC_BACK, 'A', '~', 246, 233, 1,
+             0xD7FF, 0xE000, 0x10FFFF, SDLK_SCANCODE_MASK | 1,
+             SDLK_SCANCODE_MASK | (SDL_NUM_SCANCODES - 1)})
+        EXPECT_TRUE(is_reportable_keycode(code)) << code;
     for (const SDL_Keycode code : std::initializer_list<SDL_Keycode>{
-             SDLK_UNKNOWN, SDLK_CAPSLOCK - 1, SDLK_SLEEP + 1, SDLK_SCANCODE_MASK, 'A', '\n', '{',
-             '~', 128, -1, -SDLK_UP})
-        EXPECT_FALSE(is_defined_keycode(code)) << code;
+             SDLK_UNKNOWN, -1, -SDLK_UP, INT32_MIN, 0xD800, 0xDFFF, 0x110000, 1 << 29,
+             SDLK_SCANCODE_MASK, SDLK_SCANCODE_MASK | SDL_NUM_SCANCODES, INT32_MAX})
+        EXPECT_FALSE(is_reportable_keycode(code)) << code;
 }

@@ -147,11 +147,14 @@ TEST(UiText, BlanksDrawNothingAndShadowedWordsLieOnAHaloUnderAllTheirLetters) {
 
 TEST(UiText, HeldCaptionsAreDimmedAndInvisibleTextIsCachedForLater) {
     TextRig rig;
-    rig.label("Sound", 30, 200, 100, TextAlign::Centred, {1, 0.5f, 1, 1});
+    // The held button, a label with the same text and an invisible caption.
+    rig.queue.push("Sound", 30, 200, 100, {1, 0.5f, 1, 1}, TextShadow::None, TextAlign::Centred, 7);
+    rig.label("Sound", 30, 200, 150);
     rig.label("Quit", 30, 200, 200, TextAlign::Centred, {1, 1, 1, 0});
-    const auto mesh = rig.build(800, text_hash("Sound"));
+    const auto mesh = rig.build(800, 7);
     EXPECT_FLOAT_EQ(mesh.front().r, 0.7f);
     EXPECT_FLOAT_EQ(mesh.front().g, 0.35f);
+    EXPECT_FLOAT_EQ(mesh[6 * 5].r, 1.0f) << "a label with the held caption keeps its colour";
     EXPECT_FLOAT_EQ(mesh.back().r, 1.0f) << "other text keeps its colour";
 
     const int writes = rig.texture.writes;
@@ -240,6 +243,33 @@ TEST(UiText, AtItsCeilingTheCacheStopsGrowingAndDrawsWhatFits) {
     EXPECT_EQ(::testing::internal::GetCapturedStdout().rfind("Growing font cache -> 700\n", 0), 0u);
     EXPECT_EQ(wider.frame.cache().side(), 700u);
     EXPECT_EQ(wider.texture.side_, 700u);
+}
+
+TEST(UiGlyphCache, PackedGlyphsStayInsideTheCacheAndNeverTouch) {
+    // Every printable character at several sizes and sub-pixel positions,
+    // until the cache is full: shelves of mixed heights and full rows.
+    GlyphCache cache(game_font(), 256, 0.01f, 0.1f);
+    for (const float pixels : {12.0f, 30.0f, 17.0f, 45.0f, 64.0f})
+        for (char32_t c = U'!'; c <= U'~'; ++c)
+            cache.queue({game_font().glyph_index(c), game_font().scale_for_size(pixels),
+                         static_cast<float>(c % 3) / 3.0f, 0});
+    std::vector<TexelRect> rects;
+    cache.make_resident(
+        [&](const TexelRect& rect, std::span<const std::uint8_t>) { rects.push_back(rect); });
+    ASSERT_GT(rects.size(), 30u);
+    // Touching rectangles would bleed into each other under filtering.
+    const auto apart = [](const TexelRect& a, const TexelRect& b) {
+        return a.x + a.width < b.x || b.x + b.width < a.x || a.y + a.height < b.y ||
+               b.y + b.height < a.y;
+    };
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        const TexelRect& a = rects[i];
+        ASSERT_LE(a.x + a.width, 256u);
+        ASSERT_LE(a.y + a.height, 256u);
+        for (std::size_t j = i + 1; j < rects.size(); ++j)
+            ASSERT_TRUE(apart(a, rects[j])) << i << " at " << a.x << "," << a.y << " and " << j
+                                            << " at " << rects[j].x << "," << rects[j].y;
+    }
 }
 
 struct GlRig {

@@ -131,13 +131,32 @@ TEST(UiPointer, TextButtonsAreAsWideAsTheirCaptionAndShareTheirPressedLook) {
     EXPECT_EQ(caption("...", press(beside, 330)), ButtonResult::None);
     EXPECT_EQ(caption("Right Shift", press(beside, 330)), ButtonResult::Pressed);
     EXPECT_EQ(context.pointer_state, PointerState::TextOver);
-    EXPECT_EQ(context.dimmed_text(), text_hash("Right Shift"));
+    EXPECT_EQ(context.dimmed_text(), text_button_identity("Right Shift", 0.5f, 0.5f));
 
     caption("Right Shift", move(beside, 200));
     EXPECT_EQ(context.pointer_state, PointerState::TextLeft);
     EXPECT_EQ(context.dimmed_text(), std::nullopt) << "dimmed only while over it";
     caption("Right Shift", move(beside, 330));
     EXPECT_EQ(caption("Right Shift", release(beside, 330)), ButtonResult::Clicked);
+}
+
+TEST(UiPointer, TwoTextButtonsWithOneCaptionAreTwoButtons) {
+    const std::optional<Font> font = Font::load(embedded_font_ttf());
+    ASSERT_TRUE(font);
+    UiContext context = context_800x600();
+    context.font = &font.value();
+    // Both "W" buttons see every event, as the controls screen's rows do.
+    const auto both = [&](const UiEvent& event) {
+        return std::pair{text_button(context, &event, 0.5f, 0.3f, 0.1f, {1, 1, 1}, "W"),
+                         text_button(context, &event, 0.5f, 0.6f, 0.1f, {1, 1, 1}, "W")};
+    };
+    EXPECT_EQ(both(press(400, 200)).first, ButtonResult::Pressed);
+    EXPECT_EQ(context.dimmed_text(), text_button_identity("W", 0.5f, 0.3f));
+    both(move(403, 202));
+    EXPECT_EQ(context.pointer_state, PointerState::TextOver) << "still over the pressed one";
+    const auto [first, second] = both(release(403, 202));
+    EXPECT_EQ(first, ButtonResult::Clicked);
+    EXPECT_EQ(second, ButtonResult::None);
 }
 
 TEST(UiStickLatch, FiresOncePerPushAndOnlyAfterReturningThroughTheCentreBand) {

@@ -9,6 +9,7 @@
 //   coilwend-render-shot --selected ID [--size WxH] --map-cell-pixel X,Y
 //   coilwend-render-shot --overworld map|close --out FILE [--size WxH]
 //                        [--completed N] [--reveal P] [--menu on] [--frames N]
+//                        [--entering C [--light target|view]]
 //   coilwend-render-shot --ui-sample --out FILE [--size WxH]
 //
 // The level is played from its start (no snake selected for --device mouse,
@@ -20,7 +21,9 @@
 // --overworld shows the whole map or a close view of its first level after N
 // levels were won in catalogue order; --reveal P freezes the last win's
 // reveal at P; the shot is the last of --frames frames (default 240), so the
-// plume has drifted out.
+// plume has drifted out. --entering C closes in on the selected level as
+// entering it does (0 on the map, 1 at the level), the light centred on the
+// camera's target or, with --light view, on the closing view.
 //
 // --ui-sample draws the user interface's text and icons instead of a level.
 //
@@ -100,6 +103,7 @@ int usage() {
            "       coilwend-render-shot --selected ID [--size WxH] --map-cell-pixel X,Y\n"
            "       coilwend-render-shot --overworld map|close --out FILE [--size WxH]\n"
            "                            [--completed N] [--reveal P] [--menu on] [--frames N]\n"
+           "                            [--entering C [--light target|view]]\n"
 
            "       coilwend-render-shot --ui-sample --out FILE [--size WxH]\n";
     return 2;
@@ -223,6 +227,15 @@ bool parse(int argc, char** argv, Options& options) {
             overworld().reveal = p;
         } else if (flag == "--menu") {
             overworld().menu_open = value == "on";
+        } else if (flag == "--entering") {
+            float p = 0;
+            if (!parse_float(value, p))
+                return false;
+            overworld().entering = p;
+        } else if (flag == "--light") {
+            if (value != "target" && value != "view")
+                return false;
+            overworld().light_on_view = value == "view";
         } else {
             return false;
         }

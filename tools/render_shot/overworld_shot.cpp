@@ -1,5 +1,6 @@
 #include "overworld_shot.hpp"
 
+#include "overworld/overworld.hpp"
 #include "overworld/reveal.hpp"
 
 #include <algorithm>
@@ -38,9 +39,11 @@ void prepare_overworld(const OverworldRequest& request, std::uint32_t window_wid
         selected = static_cast<std::size_t>(next - levels.begin());
     }
 
-    const bool close = request.view == "close";
+    const bool close = request.view == "close" || request.entering;
     const float zoom = close ? 1.0f : 1.0f / 3.0f;
     Vec3 camera = close ? Vec3{99, 100, 0} : Vec3{94.5f, 104.5f, 0};
+    if (request.entering)
+        camera = entry_centre(levels[selected]);
     const float aspect = float(drawable_width) / float(drawable_height);
     // Held inside the view limits as the game holds its camera.
     const float width = std::min(4 / zoom, 12.0f), height = std::min(4 / (zoom * aspect), 12.0f);
@@ -53,6 +56,15 @@ void prepare_overworld(const OverworldRequest& request, std::uint32_t window_wid
     frame.proj = overworld_projection(camera, zoom, aspect);
     frame.camera_target = camera;
     frame.zoom = zoom;
+    if (request.entering) {
+        const float closeness = std::clamp(*request.entering, 0.0f, 1.0f);
+        const Vec3 centre = entry_centre(levels[selected]);
+        const Vec3 view = camera + (centre - camera) * closeness;
+        frame.zoom = zoom * (1.0f + 3.0f * closeness);
+        frame.proj = overworld_projection(view, frame.zoom, aspect);
+        if (request.light_on_view)
+            frame.camera_target = view;
+    }
     frame.window_width = window_width;
     frame.window_height = window_height;
     frame.drawable_width = drawable_width;

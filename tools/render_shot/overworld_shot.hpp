@@ -20,6 +20,10 @@ struct OverworldRequest {
     std::optional<float> reveal; // freeze the last win's reveal at this progress
     bool menu_open = false;
     int frames = 240; // frames drawn before the shot, so the plume has drifted out
+    // Entering the selected level, 0 (on the map) to 1 (at the level): the
+    // close view on the selection, closing in as the game does.
+    std::optional<float> entering;
+    bool light_on_view = false; // the light follows the closing view, not the camera target
 };
 
 // The table and reveal list a frame points into; valid while this lives.
