@@ -9,15 +9,6 @@
 namespace coilwend {
 namespace {
 
-// A damaged line as it may be logged: one readable line, never a long one.
-std::string shown(std::string_view line) {
-    constexpr std::size_t kLongest = 200;
-    std::string text = escape_unprintable(line);
-    if (text.size() > kLongest)
-        text = text.substr(0, kLongest) + "...";
-    return text;
-}
-
 std::optional<std::uint32_t> parse_moves(std::string_view text) {
     constexpr std::uint32_t kMost = 1'000'000; // far beyond any level's solution
     std::uint32_t value = 0;
@@ -38,15 +29,19 @@ Records load_records(StoredFile& file) {
             log_line("Loading failed: " + read.error);
         return records;
     }
+    DamageCount damage;
     for (const std::string_view line : split_lines(*read.bytes)) {
         const auto pair = is_valid_utf8(line) ? split_key_value(line) : std::nullopt;
         const auto moves = pair ? parse_moves(pair->value) : std::nullopt;
         if (!moves || pair->key.empty()) {
-            log_line("Bad records line: " + shown(line));
+            if (damage.should_log())
+                log_line("Bad records line: " + loggable(line));
             continue;
         }
         note_record(records, pair->key, *moves);
     }
+    if (const std::string skipped = damage.summary(); !skipped.empty())
+        log_line(skipped);
     return records;
 }
 

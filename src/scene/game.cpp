@@ -6,6 +6,7 @@
 #include "input/command_table.hpp"
 #include "input/input_device.hpp"
 #include "levels/catalogue.hpp"
+#include "levels/solution_letters.hpp"
 #include "levels/solutions.hpp"
 #include "overworld/progress_file.hpp"
 #include "overworld/reveal.hpp"
@@ -54,12 +55,6 @@ PromptDevice prompt_device(InputDevice device) {
 constexpr std::uint32_t kHintPasses = 60;
 constexpr float kHintFadePasses = 15.0f;
 
-std::size_t stored_move_count(std::string_view id) {
-    const std::string_view letters = stored_solution(id);
-    return letters.size() -
-           static_cast<std::size_t>(std::count(letters.begin(), letters.end(), 'N'));
-}
-
 std::string direction_name(Direction d) {
     if (d == kLeft)
         return "Left";
@@ -72,7 +67,7 @@ void queue_record(SceneText& text, const Records& records, std::string_view id) 
     const auto found = records.find(id);
     if (found == records.end())
         return;
-    text.queue_level_record(found->second, found->second == stored_move_count(id));
+    text.queue_level_record(found->second, found->second == move_count(stored_solution(id)));
 }
 
 float ease_out(float t) {

@@ -5,6 +5,7 @@
 #include "game/level_play.hpp"
 #include "levels/catalogue.hpp"
 #include "levels/hint.hpp"
+#include "levels/solution_letters.hpp"
 #include "levels/solutions.hpp"
 
 #include <gtest/gtest.h>
@@ -14,11 +15,6 @@
 using namespace coilwend;
 
 namespace {
-
-std::size_t stored_moves(std::string_view id) {
-    const std::string_view letters = stored_solution(id);
-    return letters.size() - std::count(letters.begin(), letters.end(), 'N');
-}
 
 // Plays the hinted move with the real rules, as a player would.
 void follow(LevelPlay& play, const Hint& hint) {
@@ -47,7 +43,7 @@ TEST(Hint, GivenEveryLevelWhenHintsAreFollowedFromTheStartThenItFinishesInItsSho
         EXPECT_TRUE(is_complete(play.current()));
         EXPECT_EQ(hint_for(graph, play.history, play.selection).kind, Hint::Kind::Finished);
         if (!stored_solution(level.id).empty()) {
-            EXPECT_EQ(moves, stored_moves(level.id));
+            EXPECT_EQ(moves, move_count(stored_solution(level.id)));
         }
     }
 }
