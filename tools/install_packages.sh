@@ -8,6 +8,7 @@ packages=(
     libsdl2-dev libsdl2-mixer-dev libpng-dev libstb-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick libgl1-mesa-dri
+    clang-16 libclang-rt-16-dev
 )
 
 missing=()
