@@ -185,7 +185,8 @@ bool play_step(Session& s, ByteReader& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ByteReader in(data, size);
     const std::vector<Level>& levels = level_definitions();
-    const std::size_t choice = in.next() | static_cast<std::size_t>(in.next()) << 8;
+    const std::size_t low = in.next(); // read apart: the operands of | have no order
+    const std::size_t choice = low | static_cast<std::size_t>(in.next()) << 8;
     const Puzzle& start = levels[choice % levels.size()].puzzle;
     const StartSelection selection =
         in.next() % 2 == 0 ? StartSelection::None : StartSelection::FirstSnake;
