@@ -12,6 +12,7 @@
 #include "crash_safety/save_generations.hpp"
 #include "storage/preferences_file.hpp"
 
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include <poll.h>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -70,9 +72,30 @@ std::optional<std::string> raw(const std::string& folder, std::string_view name)
 
 struct Figures {
     int kills = 0;
-    int inside_write = 0;      // kills that left a temporary file behind
+    int inside_write = 0;      // kills that left a temporary file they had written
     std::uint32_t written = 0; // generations completed over the whole run
 };
+
+// The temporary files as they stand: a kill landed inside a write when one
+// of them was created or truncated since the writer started.
+using TemporaryStamps = std::array<std::optional<std::int64_t>, 2>;
+TemporaryStamps temporary_stamps(const std::string& folder) {
+    TemporaryStamps stamps;
+    const char* names[] = {"save.tmp", "settings.tmp"};
+    for (std::size_t i = 0; i < stamps.size(); ++i) {
+        struct stat info {};
+        if (::stat((folder + names[i]).c_str(), &info) == 0)
+            stamps[i] = std::int64_t{info.st_ctim.tv_sec} * 1'000'000'000 + info.st_ctim.tv_nsec;
+    }
+    return stamps;
+}
+
+bool wrote_temporary(const TemporaryStamps& before, const TemporaryStamps& after) {
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (after[i] && after[i] != before[i])
+            return true;
+    return false;
+}
 
 // After a kill: both files whole and in order, and the readers agree.
 bool check_folder(const std::string& folder, std::uint32_t& generation, Figures& figures) {
@@ -107,9 +130,6 @@ bool check_folder(const std::string& folder, std::uint32_t& generation, Figures&
     }
     figures.written += ahead;
     generation = *k;
-    const bool leftover = std::filesystem::exists(folder + "save.tmp") ||
-                          std::filesystem::exists(folder + "settings.tmp");
-    figures.inside_write += leftover ? 1 : 0;
     return true;
 }
 
@@ -178,8 +198,10 @@ int main(int argc, char** argv) {
     // Delays of up to a few generations, so kills fall anywhere in the cycle.
     const int most_microseconds = 15000;
     for (; figures.kills < kills; ++figures.kills) {
-        if (!kill_once(folder, random, most_microseconds) ||
-            !check_folder(folder, generation, figures)) {
+        const TemporaryStamps before = temporary_stamps(folder);
+        const bool killed = kill_once(folder, random, most_microseconds);
+        figures.inside_write += wrote_temporary(before, temporary_stamps(folder)) ? 1 : 0;
+        if (!killed || !check_folder(folder, generation, figures)) {
             std::fprintf(stderr, "after %d kills; files left in %s\n", figures.kills,
                          folder.c_str());
             return 1;
