@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick libgl1-mesa-dri
     desktop-file-utils appstream
+    clang-16 libclang-rt-16-dev
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and tests two configurations: a
 # normal one and one with AddressSanitizer and UndefinedBehaviorSanitizer.
-# Every test label runs in both. Exits non-zero if anything fails.
+# Every test label runs in both. Then fuzzes the file readers and the rules
+# for a minute each (tools/run_fuzzers.sh). Exits non-zero if anything fails.
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/tools/install_packages.sh" || exit 1
@@ -50,6 +51,11 @@ if configure_and_build "sanitized" "$root/build-sanitize" -DCOILWEND_SANITIZE=ON
 else
     failed+=("sanitized build")
 fi
+
+# The libFuzzer targets, built with clang-16 in their own configuration and
+# run from their committed seeds for about a minute each (COILWEND_FUZZ_SECONDS).
+echo "=== fuzzing"
+bash "$root/tools/run_fuzzers.sh" "${COILWEND_FUZZ_SECONDS:-60}" || failed+=("fuzzing")
 
 if ((${#failed[@]} > 0)); then
     printf '=== FAILED:'

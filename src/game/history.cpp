@@ -51,9 +51,13 @@ void reset(LevelPlay& play) {
     if (play.current() == play.start())
         return;
     // Redo after a reset walks the moves since the previous start again,
-    // first move first, before anything undo had already taken back.
-    for (std::size_t i = play.history.size() - 1; i > 0 && !play.history[i].reset; --i)
-        play.redo.push_back({play.history[i], play.history[i].selection});
+    // first move first, before anything undo had already taken back. Each
+    // position comes back with the selection the player had there (the one
+    // the next move was made with), never one that named a snake since gone.
+    const std::size_t last = play.history.size() - 1;
+    for (std::size_t i = last; i > 0 && !play.history[i].reset; --i)
+        play.redo.push_back(
+            {play.history[i], i == last ? play.selection : play.history[i + 1].selection});
     // A reset is itself a step in the history, so it can be undone.
     HistoryEntry fresh = play.history.front();
     fresh.reset = true;

@@ -63,6 +63,32 @@ TEST(Reset, AppendsTheStartAndOneUndoBringsBackThePuzzleBeforeIt) {
     EXPECT_FALSE(game.play.selection.has_value());
 }
 
+// A snake that ate a shrinking item and vanished must not come back selected
+// when redo replays the moves after a reset: moves would act on nothing.
+TEST(Redo, AfterAResetRestoresTheSelectionEachPositionHad) {
+    Puzzle p = open_board(6, 3);
+    p.items = {{ItemKind::Shrink, {2, 0}}};
+    p.snakes = {snake({{0, 0}, {1, 0}}), snake({{0, 2}, {1, 2}})};
+    Played game(p);
+    run_command(game.play, command::kRight);
+    run_command(game.play, command::kRight); // leaves the item: snake 0 is gone
+    ASSERT_TRUE(game.now().snakes[0].cells.empty());
+    ASSERT_FALSE(game.play.selection.has_value());
+
+    reset(game.play);
+    redo(game.play);
+    EXPECT_EQ(game.play.selection, (Selection{0, false}));
+    redo(game.play);
+    EXPECT_TRUE(game.now().snakes[0].cells.empty());
+    EXPECT_FALSE(game.play.selection.has_value()) << "the vanished snake stays unselected";
+
+    // Undo and redo agree on the selection of every position.
+    undo(game.play);
+    EXPECT_EQ(game.play.selection, (Selection{0, false}));
+    redo(game.play);
+    EXPECT_FALSE(game.play.selection.has_value());
+}
+
 TEST(FinishedLevel, RefusesMovesAndUndoButAcceptsReset) {
     Puzzle p = open_board(4, 1);
     p.exit = {3, 0};
