@@ -11,6 +11,7 @@
 #include "main/command_line.hpp"
 #include "main/controllers.hpp"
 #include "main/event_pump.hpp"
+#include "main/freed_memory.hpp"
 #include "main/game_window.hpp"
 #include "main/gl_attributes.hpp"
 #include "main/gl_context_setup.hpp"
@@ -49,6 +50,7 @@ std::string preferences_dir() {
 }
 
 int run_game(std::span<const char* const> arguments) {
+    return_large_blocks_when_freed();
     // The message box goes in before anything can fail, so that even a
     // missing preferences directory reaches the player.
     install_panic_box();

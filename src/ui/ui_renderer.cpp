@@ -69,6 +69,9 @@ void TextRenderer::draw_text_queue(TextQueue& queue, DrawableSize drawable,
                                    std::optional<std::uint64_t> dimmed_text) {
     gl.BindTexture(GL_TEXTURE_2D, texture_.name());
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    if (drawable.width != last_drawable_.width || drawable.height != last_drawable_.height)
+        frame_.start_over(texture_);
+    last_drawable_ = drawable;
     const std::span<const GlyphVertex> mesh =
         frame_.build(queue, drawable.width, dimmed_text, texture_);
     buffer_.upload(mesh);

@@ -75,7 +75,8 @@ class TextRenderer {
     TextRenderer(const Font& font, GLuint glyph_program);
 
     // Lays out, caches and draws every queued item in one draw call, then
-    // empties the queue. Depth testing is expected off.
+    // empties the queue; a drawable of a new size lets a grown glyph cache
+    // start over. Depth testing is expected off.
     void draw_text_queue(TextQueue& queue, DrawableSize drawable,
                          std::optional<std::uint64_t> dimmed_text);
 
@@ -89,6 +90,7 @@ class TextRenderer {
     GlGlyphTexture texture_;
     TextFrame frame_;
     VertexBuffer<GlyphVertex> buffer_;
+    DrawableSize last_drawable_;
 };
 
 class UiRenderer final : public PanelPainter {
