@@ -88,8 +88,8 @@ GLuint upload_icon_atlas(const IconAtlas& atlas) {
     GLuint texture = 0;
     gl.GenTextures(1, &texture);
     gl.BindTexture(GL_TEXTURE_2D, texture);
-    const auto side = static_cast<GLsizei>(kAtlasSide);
-    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, side, side, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, static_cast<GLsizei>(kAtlasWidth),
+                  static_cast<GLsizei>(kAtlasHeight), 0, GL_RGBA, GL_UNSIGNED_BYTE,
                   atlas.pixels.data());
     gl.GenerateMipmap(GL_TEXTURE_2D);
     linear_clamped(GL_LINEAR_MIPMAP_LINEAR);
