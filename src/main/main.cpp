@@ -34,6 +34,7 @@
 #include <SDL.h>
 
 #include <array>
+#include <future>
 #include <span>
 #include <string>
 
@@ -61,6 +62,9 @@ int run_game(std::span<const char* const> arguments) {
     // The level definitions are compiled in; building them now means a
     // broken one stops the game before any window opens.
     level_definitions();
+    // The font and the icon atlas need no GL, so the other core decodes them
+    // while this one makes the window and the GL context.
+    std::future<UiAssets> ui_assets = std::async(std::launch::async, load_ui_assets);
 
     const GlDiagnostics diagnostics =
         wants_opengl_debug(arguments) ? GlDiagnostics::Verbose : GlDiagnostics::Quiet;
@@ -82,8 +86,9 @@ int run_game(std::span<const char* const> arguments) {
     apply_fixed_gl_state();
     read_system_framebuffer();
     const ScreenSizes sizes = read_screen_sizes(window.get());
-    const std::unique_ptr<UserInterface> ui = create_user_interface(
-        {sizes.window_width, sizes.window_height}, {sizes.drawable_width, sizes.drawable_height});
+    const std::unique_ptr<UserInterface> ui =
+        create_user_interface(ui_assets.get(), {sizes.window_width, sizes.window_height},
+                              {sizes.drawable_width, sizes.drawable_height});
     BoardRenderer board = BoardRenderer::create();
     const std::array<UvRect, kIconCount> icon_rects = board_icon_rects(ui->renderer.icon_uv());
     board.set_icon_atlas({ui->renderer.atlas_texture(), icon_rects});

@@ -98,13 +98,13 @@ GLuint upload_icon_atlas(const IconAtlas& atlas) {
 }
 
 UiRenderer::UiRenderer(const Font& font, std::span<const RgbaImage> icons)
+    : UiRenderer(font, build_icon_atlas(icons)) {}
+
+UiRenderer::UiRenderer(const Font& font, const IconAtlas& atlas)
     : programs_(build_ui_programs()), text_(font, programs_.glyph),
+      atlas_(upload_icon_atlas(atlas)), icon_uv_(atlas.uv),
       icon_buffer_(VertexBuffer<IconVertex>::create(programs_.textured)),
-      panel_buffer_(VertexBuffer<PanelVertex>::create(programs_.flat)) {
-    const IconAtlas atlas = build_icon_atlas(icons);
-    atlas_ = upload_icon_atlas(atlas);
-    icon_uv_ = atlas.uv;
-}
+      panel_buffer_(VertexBuffer<PanelVertex>::create(programs_.flat)) {}
 
 void UiRenderer::draw_icons(UiContext& context, DrawableSize drawable) {
     build_icon_mesh(context.icon_queue, icon_uv_, context, icon_mesh_);
@@ -176,20 +176,29 @@ void UiRenderer::paint(float a, float b) {
     gl.DepthMask(GL_TRUE);
 }
 
-UserInterface::UserInterface(Font loaded_font)
-    : font(std::move(loaded_font)), renderer(font, decode_embedded_icons()) {
+UiAssets load_ui_assets() {
+    std::optional<Font> font = Font::load(embedded_font_ttf());
+    if (!font)
+        fatal("internal error: the embedded font cannot be read");
+    return {std::move(*font), build_icon_atlas(decode_embedded_icons())};
+}
+
+UserInterface::UserInterface(UiAssets assets)
+    : font(std::move(assets.font)), renderer(font, assets.atlas) {
     context.font = &font;
     context.panels = &renderer;
 }
 
-std::unique_ptr<UserInterface> create_user_interface(UiSize window_size, UiSize drawable_size) {
-    std::optional<Font> font = Font::load(embedded_font_ttf());
-    if (!font)
-        fatal("internal error: the embedded font cannot be read");
-    auto ui = std::make_unique<UserInterface>(std::move(*font));
+std::unique_ptr<UserInterface> create_user_interface(UiAssets assets, UiSize window_size,
+                                                     UiSize drawable_size) {
+    auto ui = std::make_unique<UserInterface>(std::move(assets));
     ui->context.window_size = window_size;
     ui->context.drawable_size = drawable_size;
     return ui;
+}
+
+std::unique_ptr<UserInterface> create_user_interface(UiSize window_size, UiSize drawable_size) {
+    return create_user_interface(load_ui_assets(), window_size, drawable_size);
 }
 
 } // namespace coilwend
