@@ -62,9 +62,6 @@ int run_game(std::span<const char* const> arguments) {
     // The level definitions are compiled in; building them now means a
     // broken one stops the game before any window opens.
     level_definitions();
-    // The font and the icon atlas need no GL, so the other core decodes them
-    // while this one makes the window and the GL context.
-    std::future<UiAssets> ui_assets = std::async(std::launch::async, load_ui_assets);
 
     const GlDiagnostics diagnostics =
         wants_opengl_debug(arguments) ? GlDiagnostics::Verbose : GlDiagnostics::Quiet;
@@ -77,6 +74,10 @@ int run_game(std::span<const char* const> arguments) {
 
     request_initial_gl_attributes();
     const WindowHandle window = create_game_window();
+    // The font and the icon atlas need no GL, so the other core decodes them
+    // while this one makes the GL context; started once the window shows, so
+    // it never delays that.
+    std::future<UiAssets> ui_assets = std::async(std::launch::async, load_ui_assets);
     const GlContextHandle context = create_gl_context(window.get(), diagnostics);
     const auto mixer = open_audio();
     static MixerBackend mixer_backend; // the sound bank keeps its chunks to the end
