@@ -127,7 +127,7 @@ GLuint upload_icon_atlas(const IconAtlas& atlas);
 
 // What the user interface needs that takes no GL: the embedded font and the
 // icon atlas's pixels. Start-up prepares them on another thread while the
-// window and the GL context are made.
+// GL context is made.
 struct UiAssets {
     Font font;
     IconAtlas atlas;
