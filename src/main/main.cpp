@@ -11,6 +11,7 @@
 #include "main/command_line.hpp"
 #include "main/controllers.hpp"
 #include "main/event_pump.hpp"
+#include "main/freed_memory.hpp"
 #include "main/game_window.hpp"
 #include "main/gl_attributes.hpp"
 #include "main/gl_context_setup.hpp"
@@ -33,6 +34,7 @@
 #include <SDL.h>
 
 #include <array>
+#include <future>
 #include <span>
 #include <string>
 
@@ -49,6 +51,7 @@ std::string preferences_dir() {
 }
 
 int run_game(std::span<const char* const> arguments) {
+    return_large_blocks_when_freed();
     // The message box goes in before anything can fail, so that even a
     // missing preferences directory reaches the player.
     install_panic_box();
@@ -71,6 +74,10 @@ int run_game(std::span<const char* const> arguments) {
 
     request_initial_gl_attributes();
     const WindowHandle window = create_game_window();
+    // The font and the icon atlas need no GL, so the other core decodes them
+    // while this one makes the GL context; started once the window shows, so
+    // it never delays that.
+    std::future<UiAssets> ui_assets = std::async(std::launch::async, load_ui_assets);
     const GlContextHandle context = create_gl_context(window.get(), diagnostics);
     const auto mixer = open_audio();
     static MixerBackend mixer_backend; // the sound bank keeps its chunks to the end
@@ -80,8 +87,9 @@ int run_game(std::span<const char* const> arguments) {
     apply_fixed_gl_state();
     read_system_framebuffer();
     const ScreenSizes sizes = read_screen_sizes(window.get());
-    const std::unique_ptr<UserInterface> ui = create_user_interface(
-        {sizes.window_width, sizes.window_height}, {sizes.drawable_width, sizes.drawable_height});
+    const std::unique_ptr<UserInterface> ui =
+        create_user_interface(ui_assets.get(), {sizes.window_width, sizes.window_height},
+                              {sizes.drawable_width, sizes.drawable_height});
     BoardRenderer board = BoardRenderer::create();
     const std::array<UvRect, kIconCount> icon_rects = board_icon_rects(ui->renderer.icon_uv());
     board.set_icon_atlas({ui->renderer.atlas_texture(), icon_rects});

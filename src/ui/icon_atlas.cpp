@@ -64,11 +64,12 @@ std::span<const unsigned char> embedded_icon(std::size_t index) {
 } // namespace
 
 IconAtlas build_icon_atlas(std::span<const RgbaImage> icons) {
-    if (icons.size() > kAtlasColumns * kAtlasColumns)
+    if (icons.size() > kAtlasColumns * kAtlasRows)
         fatal("internal error: too many icons for the atlas");
     IconAtlas atlas;
-    atlas.pixels.assign(static_cast<std::size_t>(kAtlasSide) * kAtlasSide * 4, 0);
-    const float side = static_cast<float>(kAtlasSide);
+    atlas.pixels.assign(static_cast<std::size_t>(kAtlasWidth) * kAtlasHeight * 4, 0);
+    const float width = static_cast<float>(kAtlasWidth);
+    const float height = static_cast<float>(kAtlasHeight);
     for (std::size_t i = 0; i < icons.size(); ++i) {
         const RgbaImage& image = icons[i];
         if (image.width > kAtlasCell || image.height > kAtlasCell)
@@ -80,7 +81,7 @@ IconAtlas build_icon_atlas(std::span<const RgbaImage> icons) {
                 const std::uint8_t* from =
                     &image.pixels[(static_cast<std::size_t>(y) * image.width + x) * 4];
                 std::uint8_t* to =
-                    &atlas.pixels[(static_cast<std::size_t>(top + y) * kAtlasSide + left + x) * 4];
+                    &atlas.pixels[(static_cast<std::size_t>(top + y) * kAtlasWidth + left + x) * 4];
                 const unsigned alpha = from[3];
                 for (int c = 0; c < 3; ++c)
                     to[c] = static_cast<std::uint8_t>(from[c] * alpha / 255u);
@@ -88,9 +89,9 @@ IconAtlas build_icon_atlas(std::span<const RgbaImage> icons) {
             }
         }
         if (i < kIconCount)
-            atlas.uv[i] = {static_cast<float>(left) / side, static_cast<float>(top) / side,
-                           static_cast<float>(left + image.width) / side,
-                           static_cast<float>(top + image.height) / side};
+            atlas.uv[i] = {static_cast<float>(left) / width, static_cast<float>(top) / height,
+                           static_cast<float>(left + image.width) / width,
+                           static_cast<float>(top + image.height) / height};
     }
     return atlas;
 }

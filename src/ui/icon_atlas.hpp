@@ -1,8 +1,10 @@
 #pragma once
-// The icon atlas: the twenty embedded icons packed into one 2048 × 2048 RGBA
-// image, eight 256-pixel cells to a row, with premultiplied alpha (the icon
-// pass blends with source factor one). Building the pixels and the icon mesh
-// needs no GL.
+// The icon atlas: the embedded icons packed into one 2048 × 1024 RGBA image,
+// eight 256-pixel cells to a row and four rows, with premultiplied alpha (the
+// icon pass blends with source factor one). Four rows hold the icons with
+// room to spare at half the memory of a square; both sides stay powers of two
+// so every mipmap level the icons are sampled at holds the same texels as in
+// a square atlas. Building the pixels and the icon mesh needs no GL.
 
 #include "graphics/png_image.hpp"
 #include "ui/glyph_cache.hpp"
@@ -15,13 +17,16 @@
 
 namespace coilwend {
 
-inline constexpr std::uint32_t kAtlasSide = 2048;
+inline constexpr std::uint32_t kAtlasWidth = 2048;
+inline constexpr std::uint32_t kAtlasHeight = 1024;
 inline constexpr std::uint32_t kAtlasCell = 256;
-inline constexpr std::uint32_t kAtlasColumns = kAtlasSide / kAtlasCell;
+inline constexpr std::uint32_t kAtlasColumns = kAtlasWidth / kAtlasCell;
+inline constexpr std::uint32_t kAtlasRows = kAtlasHeight / kAtlasCell;
 inline constexpr std::size_t kIconCount = 22;
+static_assert(kIconCount <= kAtlasColumns * kAtlasRows);
 
 struct IconAtlas {
-    std::vector<std::uint8_t> pixels; // kAtlasSide² RGBA, rows from the top
+    std::vector<std::uint8_t> pixels; // kAtlasWidth × kAtlasHeight RGBA, rows from the top
     std::array<TextureRect, kIconCount> uv{};
 };
 

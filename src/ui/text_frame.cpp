@@ -43,6 +43,14 @@ std::span<const GlyphVertex> TextFrame::build(const TextQueue& queue, std::uint3
     return mesh_;
 }
 
+void TextFrame::start_over(GlyphTexture& texture) {
+    const std::uint32_t first = first_cache_side(cache_ceiling_);
+    if (cache_.side() == first)
+        return;
+    texture.resize(first);
+    cache_ = GlyphCache(*font_, first, kFirstCacheTolerance, kFirstCacheTolerance);
+}
+
 void TextFrame::lay_out(const TextQueue& queue, std::uint32_t drawable_width,
                         std::optional<std::uint64_t> dimmed_text) {
     glyphs_.clear();

@@ -55,6 +55,12 @@ class TextFrame {
                                        std::optional<std::uint64_t> dimmed_text,
                                        GlyphTexture& texture);
 
+    // A grown cache keeps every size shown since it grew, and a new window
+    // size brings new sizes, so after a resize it starts over at its first
+    // side and grows again only as far as the text at the new size needs.
+    // A cache still at its first side is kept as it is.
+    void start_over(GlyphTexture& texture);
+
     const GlyphCache& cache() const { return cache_; }
 
   private:

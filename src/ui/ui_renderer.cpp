@@ -69,6 +69,9 @@ void TextRenderer::draw_text_queue(TextQueue& queue, DrawableSize drawable,
                                    std::optional<std::uint64_t> dimmed_text) {
     gl.BindTexture(GL_TEXTURE_2D, texture_.name());
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    if (drawable.width != last_drawable_.width || drawable.height != last_drawable_.height)
+        frame_.start_over(texture_);
+    last_drawable_ = drawable;
     const std::span<const GlyphVertex> mesh =
         frame_.build(queue, drawable.width, dimmed_text, texture_);
     buffer_.upload(mesh);
@@ -85,8 +88,8 @@ GLuint upload_icon_atlas(const IconAtlas& atlas) {
     GLuint texture = 0;
     gl.GenTextures(1, &texture);
     gl.BindTexture(GL_TEXTURE_2D, texture);
-    const auto side = static_cast<GLsizei>(kAtlasSide);
-    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, side, side, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, static_cast<GLsizei>(kAtlasWidth),
+                  static_cast<GLsizei>(kAtlasHeight), 0, GL_RGBA, GL_UNSIGNED_BYTE,
                   atlas.pixels.data());
     gl.GenerateMipmap(GL_TEXTURE_2D);
     linear_clamped(GL_LINEAR_MIPMAP_LINEAR);
@@ -95,13 +98,13 @@ GLuint upload_icon_atlas(const IconAtlas& atlas) {
 }
 
 UiRenderer::UiRenderer(const Font& font, std::span<const RgbaImage> icons)
+    : UiRenderer(font, build_icon_atlas(icons)) {}
+
+UiRenderer::UiRenderer(const Font& font, const IconAtlas& atlas)
     : programs_(build_ui_programs()), text_(font, programs_.glyph),
+      atlas_(upload_icon_atlas(atlas)), icon_uv_(atlas.uv),
       icon_buffer_(VertexBuffer<IconVertex>::create(programs_.textured)),
-      panel_buffer_(VertexBuffer<PanelVertex>::create(programs_.flat)) {
-    const IconAtlas atlas = build_icon_atlas(icons);
-    atlas_ = upload_icon_atlas(atlas);
-    icon_uv_ = atlas.uv;
-}
+      panel_buffer_(VertexBuffer<PanelVertex>::create(programs_.flat)) {}
 
 void UiRenderer::draw_icons(UiContext& context, DrawableSize drawable) {
     build_icon_mesh(context.icon_queue, icon_uv_, context, icon_mesh_);
@@ -173,20 +176,29 @@ void UiRenderer::paint(float a, float b) {
     gl.DepthMask(GL_TRUE);
 }
 
-UserInterface::UserInterface(Font loaded_font)
-    : font(std::move(loaded_font)), renderer(font, decode_embedded_icons()) {
+UiAssets load_ui_assets() {
+    std::optional<Font> font = Font::load(embedded_font_ttf());
+    if (!font)
+        fatal("internal error: the embedded font cannot be read");
+    return {std::move(*font), build_icon_atlas(decode_embedded_icons())};
+}
+
+UserInterface::UserInterface(UiAssets assets)
+    : font(std::move(assets.font)), renderer(font, assets.atlas) {
     context.font = &font;
     context.panels = &renderer;
 }
 
-std::unique_ptr<UserInterface> create_user_interface(UiSize window_size, UiSize drawable_size) {
-    std::optional<Font> font = Font::load(embedded_font_ttf());
-    if (!font)
-        fatal("internal error: the embedded font cannot be read");
-    auto ui = std::make_unique<UserInterface>(std::move(*font));
+std::unique_ptr<UserInterface> create_user_interface(UiAssets assets, UiSize window_size,
+                                                     UiSize drawable_size) {
+    auto ui = std::make_unique<UserInterface>(std::move(assets));
     ui->context.window_size = window_size;
     ui->context.drawable_size = drawable_size;
     return ui;
+}
+
+std::unique_ptr<UserInterface> create_user_interface(UiSize window_size, UiSize drawable_size) {
+    return create_user_interface(load_ui_assets(), window_size, drawable_size);
 }
 
 } // namespace coilwend

@@ -75,7 +75,8 @@ class TextRenderer {
     TextRenderer(const Font& font, GLuint glyph_program);
 
     // Lays out, caches and draws every queued item in one draw call, then
-    // empties the queue. Depth testing is expected off.
+    // empties the queue; a drawable of a new size lets a grown glyph cache
+    // start over. Depth testing is expected off.
     void draw_text_queue(TextQueue& queue, DrawableSize drawable,
                          std::optional<std::uint64_t> dimmed_text);
 
@@ -89,11 +90,13 @@ class TextRenderer {
     GlGlyphTexture texture_;
     TextFrame frame_;
     VertexBuffer<GlyphVertex> buffer_;
+    DrawableSize last_drawable_;
 };
 
 class UiRenderer final : public PanelPainter {
   public:
     UiRenderer(const Font& font, std::span<const RgbaImage> icons);
+    UiRenderer(const Font& font, const IconAtlas& atlas);
 
     // Text, then icons, both queues emptied, depth back on, then the pointer
     // state settled from the left button.
@@ -122,10 +125,21 @@ class UiRenderer final : public PanelPainter {
 // Uploads the atlas with mipmaps; returns the texture name.
 GLuint upload_icon_atlas(const IconAtlas& atlas);
 
+// What the user interface needs that takes no GL: the embedded font and the
+// icon atlas's pixels. Start-up prepares them on another thread while the
+// GL context is made.
+struct UiAssets {
+    Font font;
+    IconAtlas atlas;
+};
+
+// Loads the embedded font and icons (fatal on broken assets).
+UiAssets load_ui_assets();
+
 // Everything the main loop owns for the user interface. The font and the
 // renderer stay where they are built, since the context points at both.
 struct UserInterface {
-    explicit UserInterface(Font loaded_font);
+    explicit UserInterface(UiAssets assets);
     UserInterface(const UserInterface&) = delete;
     UserInterface& operator=(const UserInterface&) = delete;
 
@@ -134,7 +148,10 @@ struct UserInterface {
     UiRenderer renderer;
 };
 
-// Loads the embedded font and icons and builds the GL side (fatal on broken assets).
+// Builds the GL side from loaded assets; the atlas's pixels are freed once uploaded.
+std::unique_ptr<UserInterface> create_user_interface(UiAssets assets, UiSize window_size,
+                                                     UiSize drawable_size);
+// The same, loading the assets first.
 std::unique_ptr<UserInterface> create_user_interface(UiSize window_size, UiSize drawable_size);
 
 } // namespace coilwend

@@ -20,7 +20,7 @@ RgbaImage solid(std::uint32_t side, std::uint8_t r, std::uint8_t g, std::uint8_t
 }
 
 const std::uint8_t* atlas_pixel(const IconAtlas& atlas, std::uint32_t x, std::uint32_t y) {
-    return &atlas.pixels[(static_cast<std::size_t>(y) * kAtlasSide + x) * 4];
+    return &atlas.pixels[(static_cast<std::size_t>(y) * kAtlasWidth + x) * 4];
 }
 
 TEST(UiIconAtlas, IconsArePremultipliedAndPlacedByColumnModEightAndRowDivEight) {
@@ -38,9 +38,9 @@ TEST(UiIconAtlas, IconsArePremultipliedAndPlacedByColumnModEightAndRowDivEight) 
     EXPECT_EQ(atlas_pixel(atlas, 256 + 3, 256)[3], 0) << "icon 9 is 3 wide";
     EXPECT_EQ(atlas_pixel(atlas, 7 * 256 + 1, 1)[3], 175) << "icon 7 ends the first row";
     EXPECT_EQ(atlas.uv[9].u0, 256.0f / 2048);
-    EXPECT_EQ(atlas.uv[9].v0, 256.0f / 2048);
+    EXPECT_EQ(atlas.uv[9].v0, 256.0f / 1024);
     EXPECT_EQ(atlas.uv[9].u1, 259.0f / 2048);
-    EXPECT_EQ(atlas.uv[9].v1, 259.0f / 2048);
+    EXPECT_EQ(atlas.uv[9].v1, 259.0f / 1024);
 }
 
 TEST(UiIconAtlas, TheEmbeddedIconsDecodeAndUploadWithMipmapsAfterThePixels) {

@@ -245,6 +245,36 @@ TEST(UiText, AtItsCeilingTheCacheStopsGrowingAndDrawsWhatFits) {
     EXPECT_EQ(wider.texture.side_, 700u);
 }
 
+TEST(UiText, AfterAResizeAGrownCacheStartsOverAtItsFirstSideAndGrowsOnlyAsFarAsNeeded) {
+    std::string printable;
+    for (char c = '!'; c <= '~'; ++c)
+        printable += c;
+    TextRig rig;
+    for (std::uint32_t size : {40u, 48u, 56u, 64u})
+        rig.label(printable, size, 0, 0, TextAlign::Left);
+    rig.build(100000);
+    ASSERT_EQ(rig.frame.cache().side(), 1024u);
+
+    rig.frame.start_over(rig.texture);
+    EXPECT_EQ(rig.frame.cache().side(), 512u);
+    EXPECT_EQ(rig.texture.side_, 512u) << "the texture shrinks with the cache";
+    rig.label("Humble Beginnings", 40);
+    ::testing::internal::CaptureStdout();
+    const auto small = rig.build();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "small text needs no growth";
+    EXPECT_EQ(small.size(), 16u * 6u);
+    expect_crisp_and_resident(rig.texture, small);
+
+    // The same crowd grows it again, once, and nothing is lost.
+    for (std::uint32_t size : {40u, 48u, 56u, 64u})
+        rig.label(printable, size, 0, 0, TextAlign::Left);
+    ::testing::internal::CaptureStdout();
+    const auto crowded = rig.build(100000);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Growing font cache -> 1024\n");
+    EXPECT_EQ(crowded.size(), 4u * printable.size() * 6u);
+    expect_crisp_and_resident(rig.texture, crowded);
+}
+
 TEST(UiGlyphCache, PackedGlyphsStayInsideTheCacheAndNeverTouch) {
     // Every printable character at several sizes and sub-pixel positions,
     // until the cache is full: shelves of mixed heights and full rows.
@@ -303,6 +333,35 @@ TEST(UiTextGl, EachFrameUploadsOnceAndDrawsOnceWhateverItHolds) {
     rig.recorder.calls.clear();
     renderer.draw_text_queue(queue, {800, 600}, std::nullopt);
     EXPECT_EQ(rig.recorder.count("DrawArrays"), 0u) << "an empty frame draws nothing";
+}
+
+TEST(UiTextGl, OnlyANewDrawableSizeShrinksTheGrownGlyphTexture) {
+    GlRig rig;
+    TextRenderer renderer(game_font(), 7);
+    TextQueue queue;
+    std::string printable;
+    for (char c = '!'; c <= '~'; ++c)
+        printable += c;
+    const auto draw = [&](DrawableSize drawable, bool crowded) {
+        rig.recorder.calls.clear();
+        if (crowded)
+            for (std::uint32_t size : {40u, 48u, 56u, 64u})
+                queue.push(printable, size, 0, 0, {}, TextShadow::None, TextAlign::Left);
+        queue.push("Controls", 40, 400, 100, {}, TextShadow::None, TextAlign::Centred);
+        ::testing::internal::CaptureStdout();
+        renderer.draw_text_queue(queue, drawable, std::nullopt);
+        ::testing::internal::GetCapturedStdout();
+        std::vector<double> sides;
+        for (const auto& call : rig.recorder.named("TexImage2D"))
+            sides.push_back(call.args.at(3));
+        return sides;
+    };
+    EXPECT_EQ(draw({100000, 600}, false), std::vector<double>{});
+    EXPECT_EQ(draw({100000, 700}, false), std::vector<double>{}) << "not grown: kept";
+    EXPECT_EQ(draw({100000, 700}, true), std::vector<double>{1024});
+    EXPECT_EQ(draw({100000, 700}, false), std::vector<double>{}) << "same size: kept";
+    EXPECT_EQ(draw({100000, 800}, false), std::vector<double>{512});
+    EXPECT_EQ(draw({100000, 800}, false), std::vector<double>{});
 }
 
 TEST(UiTextGl, SteadyFramesOfQueuedTextAllocateNothing) {
