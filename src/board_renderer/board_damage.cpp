@@ -45,14 +45,14 @@ BoardRegions BoardDamage::next(const BoardFrameGeometry& frame, Vec3 light_direc
     const PixelRect whole_shadow{0, 0, std::int32_t(frame.shadow_size),
                                  std::int32_t(frame.shadow_size)};
     if (whole)
-        return {frame.dynamic_rebuilt ? whole_shadow : PixelRect{}, whole_screen};
+        return {frame.dynamic_rebuilt ? whole_shadow : PixelRect{}, whole_screen, iris};
 
     casters = casters.grown(kShadowMargin);
     BoardRegions regions;
     regions.shadow =
         box_pixels(*frame.light, casters, frame.shadow_size, frame.shadow_size, kEdgePixels);
     if (iris)
-        return {regions.shadow, whole_screen};
+        return {regions.shadow, whole_screen, true};
     const auto pixels = [&](const WorldBox& box) {
         return box_pixels(*frame.camera, box, frame.drawable_width, frame.drawable_height,
                           kEdgePixels);

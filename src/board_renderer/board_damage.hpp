@@ -65,8 +65,9 @@ struct BoardFrameGeometry {
 };
 
 struct BoardRegions {
-    PixelRect shadow; // shadow-map texels to draw again; empty: keep it
-    PixelRect screen; // canvas pixels to draw again; empty: keep them
+    PixelRect shadow;  // shadow-map texels to draw again; empty: keep it
+    PixelRect screen;  // canvas pixels to draw again; empty: keep them
+    bool iris = false; // an iris covers this frame or the last
 };
 
 class BoardDamage {

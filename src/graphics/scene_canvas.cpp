@@ -171,6 +171,7 @@ void SceneCanvas::begin_frame(std::uint32_t width, std::uint32_t height) {
     presented_ = false;
     drawing_ = nullptr;
     kept_ = false;
+    in_window_ = false;
     drawn_pixels_ = 0;
     if (usable_ && (framebuffer_ == 0 || width != width_ || height != height_))
         allocate(width, height);
@@ -204,6 +205,17 @@ void SceneCanvas::begin_region(const void* owner, const PixelRect& region) {
     clear_bound_framebuffer();
 }
 
+void SceneCanvas::begin_whole_in_window(const void* owner) {
+    drawing_ = owner;
+    if (framebuffer_ == 0 || presented_)
+        return; // the window was cleared whole when the frame began
+    drawn_pixels_ += std::int64_t(width_) * height_;
+    in_window_ = true;
+    set_scene_framebuffer(system_framebuffer());
+    bind_system_framebuffer();
+    clear_bound_framebuffer();
+}
+
 void SceneCanvas::end_region() {
     if (scissored_)
         gl.Disable(GL_SCISSOR_TEST);
@@ -216,6 +228,11 @@ void SceneCanvas::present() {
     presented_ = true;
     if (framebuffer_ == 0)
         return;
+    if (in_window_) {
+        in_window_ = false;
+        drawn_by_ = nullptr;
+        return;
+    }
     if (drawing_ == nullptr)
         clear_bound_framebuffer();
     drawn_by_ = drawing_;

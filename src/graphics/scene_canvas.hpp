@@ -39,6 +39,10 @@ class SceneCanvas {
     // to transparent black and the far depth. A whole-frame region needs no
     // scissor. Call end_region after drawing.
     void begin_region(const void* owner, const PixelRect& region);
+    // While the view moves every frame is drawn whole and none can be kept:
+    // the owner draws this one straight into the window (cleared), which
+    // spares the copy, and the canvas holds no picture afterwards.
+    void begin_whole_in_window(const void* owner);
     void end_region();
     // Copies the picture to the window and binds the window's framebuffer.
     // Once a frame: later calls do nothing. A frame nobody drew is cleared.
@@ -73,6 +77,7 @@ class SceneCanvas {
     bool presented_ = true;          // no frame begun, or this one copied out
     bool kept_ = false;              // the picture survived into this frame
     bool scissored_ = false;
+    bool in_window_ = false;        // this frame was drawn straight into the window
     std::int64_t drawn_pixels_ = 0; // a region narrower than the frame is being drawn
 };
 

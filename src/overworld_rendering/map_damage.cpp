@@ -53,7 +53,7 @@ MapRegions MapDamage::next(const MapView& view, std::span<const MeshVertex> mark
         same_vertices(still, previous.first(std::min(previous_cursor_at_, previous.size())));
     const WorldBox cursor_box = bounds(cursor);
 
-    MapRegions regions{whole_shadow, whole_screen};
+    MapRegions regions{whole_shadow, whole_screen, !still_same};
     if (still_same) {
         const bool cursor_same = same_vertices(cursor, previous.subspan(previous_cursor_at_));
         WorldBox changed;

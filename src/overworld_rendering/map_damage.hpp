@@ -29,8 +29,9 @@ struct MapView {
 };
 
 struct MapRegions {
-    PixelRect shadow; // shadow-map texels to draw again; empty: keep it
-    PixelRect screen; // canvas pixels to draw again; empty: keep them
+    PixelRect shadow;    // shadow-map texels to draw again; empty: keep it
+    PixelRect screen;    // canvas pixels to draw again; empty: keep them
+    bool moving = false; // the view or a marker changed since the last frame
 };
 
 class MapDamage {

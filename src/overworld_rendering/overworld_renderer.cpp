@@ -171,7 +171,9 @@ void OverworldRenderer::draw(const OverworldFrame& frame) {
     set_view_uniforms(frame, view.light);
     if (has_shadow_map() && !regions.shadow.empty())
         shadow_pass(regions.shadow);
-    if (canvas_ != nullptr)
+    if (canvas_ != nullptr && regions.moving)
+        canvas_->begin_whole_in_window(this);
+    else if (canvas_ != nullptr)
         canvas_->begin_region(this, regions.screen);
     if (!regions.screen.empty())
         main_pass(frame);

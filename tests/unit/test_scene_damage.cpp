@@ -222,7 +222,8 @@ TEST(MapDamage, GivenTheMapThroughACanvas_ThenThePlumeAndVeilGoOverTheCopyEveryF
     frame.menu_open = true;
 
     std::vector<std::int64_t> drawn;
-    for (const float phase : {0.0f, 0.0f, 0.3f}) {
+    std::vector<bool> copied;
+    for (const float phase : {0.0f, 0.0f, 0.0f, 0.3f}) {
         gl_calls.calls.clear();
         frame.scenery_phase = phase;
         for (int pass = 0; pass < 4; ++pass) // a plume particle every fourth pass
@@ -235,16 +236,22 @@ TEST(MapDamage, GivenTheMapThroughACanvas_ThenThePlumeAndVeilGoOverTheCopyEveryF
         const auto& calls = gl_calls.calls;
         const auto blit = std::find_if(calls.begin(), calls.end(),
                                        [](const auto& c) { return c.name == "BlitFramebuffer"; });
-        ASSERT_NE(blit, calls.end());
-        EXPECT_EQ(
-            std::count_if(blit, calls.end(), [](const auto& c) { return c.name == "DrawArrays"; }),
-            2)
-            << "the plume and the veil";
+        copied.push_back(blit != calls.end());
+        if (copied.back()) {
+            EXPECT_EQ(std::count_if(blit, calls.end(),
+                                    [](const auto& c) { return c.name == "DrawArrays"; }),
+                      2)
+                << "the plume and the veil";
+        }
     }
+    // A new view is drawn straight into the window; the next frame that
+    // stands still goes whole into the canvas, and from then on only changes.
+    EXPECT_EQ(copied, (std::vector<bool>{false, true, true, true}));
     EXPECT_EQ(drawn[0], 800 * 600);
-    EXPECT_EQ(drawn[1], 0) << "the cursor stood still";
-    EXPECT_GT(drawn[2], 0);
-    EXPECT_LT(drawn[2], 800 * 600 / 10) << "only around the breathing cursor";
+    EXPECT_EQ(drawn[1], 800 * 600);
+    EXPECT_EQ(drawn[2], 0) << "the cursor stood still";
+    EXPECT_GT(drawn[3], 0);
+    EXPECT_LT(drawn[3], 800 * 600 / 10) << "only around the breathing cursor";
 }
 
 // The board renderer drawing through a canvas on the recording GL fake.
