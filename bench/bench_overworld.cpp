@@ -2,6 +2,7 @@
 // with about 30 levels won, the plume ticked and turned into quads once full,
 // and the light's matrix. Budget 1 ms.
 
+#include "map_fixture.hpp"
 #include "overworld_rendering/map_markers.hpp"
 #include "overworld_rendering/overworld_renderer.hpp"
 #include "overworld_rendering/plume.hpp"
@@ -16,15 +17,8 @@ using namespace coilwend;
 namespace {
 
 void BM_OverworldFrameCpu(benchmark::State& state) {
-    std::vector<OverworldEntry> levels = build_overworld_table();
-    for (std::size_t i = 0; i < levels.size() - 1; ++i)
-        levels[i].state = i < 30 ? State::Completed : i < 36 ? State::Available : State::Hidden;
-    OverworldFrame frame;
-    frame.levels = levels;
-    frame.selected = 31;
-    frame.proj = Mat4::identity();
-    frame.window_width = frame.drawable_width = 1280;
-    frame.window_height = frame.drawable_height = 720;
+    const std::vector<OverworldEntry> levels = bench::third_of_the_way_levels();
+    OverworldFrame frame = bench::third_of_the_way_frame(levels);
     Plume plume;
     while (plume.size() < Plume::kCapacity)
         plume.tick(PlumeColours::White);

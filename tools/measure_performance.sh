@@ -88,14 +88,21 @@ swaps() { od -An -t u8 -N 8 "$SWAPS" | tr -d ' '; }
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$APP_PID/stat"; }
 TICKS="$(getconf CLK_TCK)"
 
-# measure: CPU % of one core and frames a second over WINDOW seconds, as "cpu fps".
+# measure: CPU % of one core, frames a second and CPU milliseconds per drawn
+# frame over WINDOW seconds, as "cpu fps ms". The last depends least on what
+# else the machine runs.
 measure() {
     local c0 f0 t0 c1 f1 t1
     c0=$(cpu_ticks) f0=$(swaps) t0=$(now)
     sleep "$WINDOW"
     c1=$(cpu_ticks) f1=$(swaps) t1=$(now)
     awk -v c="$((c1 - c0))" -v f="$((f1 - f0))" -v t="$(elapsed "$t0" "$t1")" -v hz="$TICKS" \
-        'BEGIN { printf "%.0f%% %.1f", 100 * c / hz / t, f / t }'
+        'BEGIN { printf "%.0f%% %.1f %s", 100 * c / hz / t, f / t, (f > 0 ? sprintf("%.1f", 1000 * c / hz / f) : "–") }'
+}
+# keep <column> <row prefix> <measure output>: stores the three figures.
+keep() {
+    local m=($3)
+    R[$1,$2_cpu]=${m[0]} R[$1,$2_fps]=${m[1]} R[$1,$2_ms]=${m[2]}
 }
 rss_mb() { awk '/^VmRSS:/ { printf "%.0f MB", $2 / 1024 }' "/proc/$APP_PID/status"; }
 
@@ -170,26 +177,22 @@ measure_game() {
     wait_for 120 logged "Overworld ready"
     R[$col,title]="$(elapsed "$t0" "$(now)") s"
     sleep "$SETTLE"
-    m=$(measure)
-    R[$col,map_cpu]=${m% *} R[$col,map_fps]=${m#* }
+    keep "$col" map "$(measure)"
     R[$col,rss]=$(rss_mb)
     key Escape
     sleep "$SETTLE"
-    m=$(measure)
-    R[$col,menu_cpu]=${m% *} R[$col,menu_fps]=${m#* }
+    keep "$col" menu "$(measure)"
     stop
 
     enter "$game" 38.rs completed:38.rs selected:38.rs
     R[$col,enter]="$ENTERED s"
     sleep "$SETTLE"
-    m=$(measure)
-    R[$col,intro_cpu]=${m% *} R[$col,intro_fps]=${m#* }
+    keep "$col" intro "$(measure)"
     stop
 
     enter "$game" 3.rs completed:38.rs selected:3.rs
     sleep "$SETTLE"
-    m=$(measure)
-    R[$col,still_cpu]=${m% *} R[$col,still_fps]=${m#* }
+    keep "$col" still "$(measure)"
     stop
 
     mapfile -t save < <(all_but 8.rs)
@@ -201,8 +204,20 @@ measure_game() {
     xdotool key --window "$WINDOW_ID" --delay 120 "${keys[@]}" &
     local presser=$!
     sleep 1
-    m=$(measure)
-    R[$col,moving_cpu]=${m% *} R[$col,moving_fps]=${m#* }
+    keep "$col" moving "$(measure)"
+    kill "$presser" 2>/dev/null || true
+    wait "$presser" 2>/dev/null || true
+    stop
+
+    # A small board (the first level, 5 x 3): a step down and its undo, over and over.
+    enter "$game" 38.rs completed:38.rs selected:38.rs
+    sleep "$SETTLE"
+    keys=()
+    for _ in $(seq $((WINDOW * 2 + 8))); do keys+=(Down z); done
+    xdotool key --window "$WINDOW_ID" --delay 120 "${keys[@]}" &
+    presser=$!
+    sleep 1
+    keep "$col" small "$(measure)"
     kill "$presser" 2>/dev/null || true
     wait "$presser" 2>/dev/null || true
     stop
@@ -214,8 +229,7 @@ measure_peer() {
     launch '^Neverball' /usr/games/neverball
     R[$col,visible]="$LAUNCHED s"
     sleep $((SETTLE + 3))
-    m=$(measure)
-    R[$col,map_cpu]=${m% *} R[$col,map_fps]=${m#* }
+    keep "$col" map "$(measure)"
     R[$col,rss]=$(rss_mb)
     stop
 }
@@ -235,11 +249,15 @@ if [[ -x /usr/games/neverball ]]; then
 fi
 
 rows=(title "title sequence (s)" enter "entering a level (s)"
-    map_cpu "map at rest: CPU" map_fps "map at rest: frames/s"
+    map_cpu "map at rest: CPU" map_fps "map at rest: frames/s" map_ms "map at rest: CPU ms/frame"
     menu_cpu "menu over the map: CPU" menu_fps "menu over the map: frames/s"
+    menu_ms "menu over the map: CPU ms/frame"
     intro_cpu "first level, looping intro: CPU" intro_fps "first level, looping intro: frames/s"
     still_cpu "still level (3.rs): CPU" still_fps "still level (3.rs): frames/s"
     moving_cpu "snake moving on 8.rs: CPU" moving_fps "snake moving on 8.rs: frames/s"
+    moving_ms "snake moving on 8.rs: CPU ms/frame"
+    small_cpu "snake moving on 38.rs: CPU" small_fps "snake moving on 38.rs: frames/s"
+    small_ms "snake moving on 38.rs: CPU ms/frame"
     rss "resident memory on the map" visible "window visible after")
 echo "Xvfb 1280x720x24, LIBGL_ALWAYS_SOFTWARE=1, $(nproc) cores, CPU in % of one core over ${WINDOW}s"
 printf '| %-38s |' "measurement"

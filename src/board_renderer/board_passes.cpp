@@ -59,12 +59,17 @@ void upload_view_uniforms(const ScenePrograms& programs, const Mat4& camera, con
 }
 
 void shadow_pass(const ScenePrograms& programs, const ShadowMap& shadow,
-                 const BoardBuffers& buffers) {
+                 const BoardBuffers& buffers, const PixelRect& texels) {
     // Back faces cast shadows too: the light sees the undersides of pieces
     // that the camera never does.
     gl.Disable(GL_CULL_FACE);
     gl.Viewport(0, 0, shadow_map_size, shadow_map_size);
     gl.BindFramebuffer(GL_FRAMEBUFFER, shadow.framebuffer);
+    const bool part = texels != PixelRect{0, 0, shadow_map_size, shadow_map_size};
+    if (part) {
+        gl.Enable(GL_SCISSOR_TEST);
+        gl.Scissor(texels.x0, texels.y0, texels.x1 - texels.x0, texels.y1 - texels.y0);
+    }
     if (gl.ClearDepth != nullptr) // desktop only; GLES clears to depth 1 by default
         gl.ClearDepth(1.0);
     gl.Clear(GL_DEPTH_BUFFER_BIT);
@@ -74,7 +79,9 @@ void shadow_pass(const ScenePrograms& programs, const ShadowMap& shadow,
     buffers.pieces.draw();
     buffers.scenery.draw();
     gl.UseProgram(0);
-    bind_system_framebuffer();
+    if (part)
+        gl.Disable(GL_SCISSOR_TEST);
+    bind_scene_framebuffer();
     gl.Enable(GL_CULL_FACE);
 }
 

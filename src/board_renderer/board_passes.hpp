@@ -4,6 +4,7 @@
 
 #include "game/matrix.hpp"
 #include "graphics/gl_functions.hpp"
+#include "graphics/pixel_rect.hpp"
 #include "graphics/programs.hpp"
 #include "graphics/shader_build.hpp"
 #include "graphics/vertex_buffer.hpp"
@@ -37,12 +38,13 @@ void upload_view_uniforms(const ScenePrograms& programs, const Mat4& camera, con
 Mat4 overlay_projection(const Mat4& camera);
 inline constexpr float kOverlayDepthBias = 2e-5f; // in clip-space z
 
-// Renders the depth of every batch as the light sees it into the shadow map,
-// then returns to the system framebuffer. Not under GLES 2.
+// Renders the depth of every batch as the light sees it into the given
+// texels of the shadow map (the rest keep the last pass), then returns to the
+// scene framebuffer. Not under GLES 2.
 void shadow_pass(const ScenePrograms& programs, const ShadowMap& shadow,
-                 const BoardBuffers& buffers);
+                 const BoardBuffers& buffers, const PixelRect& texels);
 
-// The lit scene into the system framebuffer over the drawable size.
+// The lit scene into the scene framebuffer over the drawable size.
 void main_pass(const ScenePrograms& programs, const ShadowMap& shadow, const BoardBuffers& buffers);
 
 // Draws count vertices from first of a buffer's vertex array; nothing when

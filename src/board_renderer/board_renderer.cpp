@@ -94,21 +94,55 @@ void BoardRenderer::draw(const BoardFrame& frame) {
     if (dynamic_rebuilt)
         build_dynamic(puzzle, event, frame.history_length);
 
+    BoardScratch& scratch = board_scratch();
+    const BoardOverlays overlays = build_board_overlays(frame, event, camera_, scratch.overlay);
+    build_icon_overlays(overlays);
+    const BoardRegions regions = damage(overlays, puzzle.exit, static_rebuilt, dynamic_rebuilt);
+    // An iris redraws every frame whole: straight into the window.
+    const bool in_window = regions.iris;
+
     const BoardBuffers buffers{snakes_, ground_, pieces_, scenery_};
-    // The shadow map keeps the last shadow pass until the geometry changes.
-    if (dynamic_rebuilt && shader_dialect() != ShaderDialect::Gles2)
-        shadow_pass(programs_, shadow_, buffers);
-    main_pass(programs_, shadow_, buffers);
-    draw_overlays(frame, event);
+    // The shadow map keeps the last shadow pass where the geometry is unchanged.
+    if (!regions.shadow.empty() && shader_dialect() != ShaderDialect::Gles2)
+        shadow_pass(programs_, shadow_, buffers, regions.shadow);
+    if (canvas_ != nullptr && in_window)
+        canvas_->begin_whole_in_window(this);
+    else if (canvas_ != nullptr)
+        canvas_->begin_region(this, regions.screen);
+    if (!regions.screen.empty()) {
+        main_pass(programs_, shadow_, buffers);
+        draw_overlays(overlays);
+    }
+    if (canvas_ != nullptr)
+        canvas_->end_region();
     last_drawn_ = board_picture(frame);
 }
 
-void BoardRenderer::draw_overlays(const BoardFrame& frame, const MoveEvent& event) {
-    BoardScratch& scratch = board_scratch();
+BoardRegions BoardRenderer::damage(const BoardOverlays& overlays, Pos exit, bool static_rebuilt,
+                                   bool dynamic_rebuilt) {
+    const BoardScratch& scratch = board_scratch();
+    const DrawableSize drawable = drawable_size();
+    const Mat4 light = board_light_matrix(static_cache_.board_width, static_cache_.board_height);
+    BoardFrameGeometry geometry;
+    geometry.camera = &camera_.view_projection;
+    geometry.light = &light;
+    geometry.drawable_width = drawable.width;
+    geometry.drawable_height = drawable.height;
+    geometry.shadow_size = shader_dialect() != ShaderDialect::Gles2 ? shadow_map_size : 0;
+    geometry.exit = exit;
+    geometry.dynamic_rebuilt = dynamic_rebuilt;
+    geometry.snakes = scratch.snakes;
+    geometry.pieces = scratch.pieces;
+    geometry.overlay = std::span<const ColorVertex>(scratch.overlay)
+                           .first(std::min(overlays.triangle_vertices, scratch.overlay.size()));
+    geometry.iris = scratch.overlay.size() > overlays.triangle_vertices;
+    geometry.icons = scratch.icons;
+    const bool kept = canvas_ != nullptr && canvas_->holds_last_frame_of(this);
+    return damage_.next(geometry, kLightDirection, static_rebuilt || !kept);
+}
 
-    // Flat triangles first, then the iris strip, in one upload.
-    std::vector<ColorVertex>& overlay = scratch.overlay;
-    const BoardOverlays plan = build_board_overlays(frame, event, camera_, overlay);
+void BoardRenderer::draw_overlays(const BoardOverlays& plan) {
+    const std::vector<ColorVertex>& overlay = board_scratch().overlay;
     const std::size_t triangle_vertices = plan.triangle_vertices;
 
     if (!overlay.empty()) {
@@ -118,7 +152,7 @@ void BoardRenderer::draw_overlays(const BoardFrame& frame, const MoveEvent& even
         gl.UseProgram(0);
     }
 
-    draw_icon_overlays(plan);
+    draw_icon_overlays();
 
     if (overlay.size() > triangle_vertices) {
         // The iris covers everything, whatever lies above the floor.
@@ -131,16 +165,20 @@ void BoardRenderer::draw_overlays(const BoardFrame& frame, const MoveEvent& even
     }
 }
 
-void BoardRenderer::draw_icon_overlays(const BoardOverlays& plan) {
+void BoardRenderer::build_icon_overlays(const BoardOverlays& plan) {
+    std::vector<TexturedVertex>& icons = board_scratch().icons;
+    icons.clear();
     // Icons come from the user-interface atlas; without one there is nothing to draw.
     if (atlas_.texture == 0)
         return;
-    std::vector<TexturedVertex>& icons = board_scratch().icons;
-    icons.clear();
     for (const std::optional<IconPlacement>& placement : plan.icons)
         if (placement && placement->icon < atlas_.icons.size())
             add_icon_quad(icons, placement->centre, placement->half_size,
                           atlas_.icons[placement->icon]);
+}
+
+void BoardRenderer::draw_icon_overlays() {
+    const std::vector<TexturedVertex>& icons = board_scratch().icons;
     if (icons.empty())
         return;
 

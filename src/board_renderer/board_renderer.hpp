@@ -2,15 +2,18 @@
 // The board renderer: draws one level, lit by one directional light with a
 // shadow map, through a slightly tilted orthographic camera that fits the
 // board into the window. Geometry (and with it the shadow map) is rebuilt
-// only when what it depends on has changed; a frame with nothing new
-// re-issues the main pass and the overlays only, and allocates nothing.
+// only when what it depends on has changed, and allocates nothing once the
+// scratch lists have grown. With a scene canvas only the pixels (and
+// shadow-map texels) that changed since the last frame are drawn again.
 
+#include "board_renderer/board_damage.hpp"
 #include "board_renderer/board_picture.hpp"
 #include "board_renderer/overlay_geometry.hpp"
 #include "game/board_camera.hpp"
 #include "game/move_event.hpp"
 #include "game/puzzle.hpp"
 #include "graphics/programs.hpp"
+#include "graphics/scene_canvas.hpp"
 #include "graphics/shader_build.hpp"
 #include "graphics/vertex_buffer.hpp"
 #include "scene/board_view.hpp"
@@ -45,6 +48,10 @@ class BoardRenderer final : public BoardView {
     // The viewport uses the drawable size in pixels, the camera the window size.
     void set_window_size(std::uint32_t width, std::uint32_t height) override;
     void set_icon_atlas(BoardIconAtlas atlas) { atlas_ = atlas; }
+    // The canvas the picture is kept in, so a frame redraws only what
+    // changed; null draws every frame whole into the bound framebuffer (the
+    // caller clears it).
+    void set_canvas(SceneCanvas* canvas) { canvas_ = canvas; }
 
     void draw(const BoardFrame& frame) override;
     bool shows_same(const BoardFrame& frame) const override;
@@ -61,9 +68,13 @@ class BoardRenderer final : public BoardView {
     // True when the snakes and pieces must be built (again), and with them the shadow map.
     bool dynamic_stale(const Puzzle& puzzle, const MoveEvent& event,
                        std::uint64_t history_length) const;
-    void draw_overlays(const BoardFrame& frame, const MoveEvent& event);
-    // The tutorial icons; a hook that draws nothing until an atlas is attached.
-    void draw_icon_overlays(const BoardOverlays& plan);
+    // The region of the canvas this frame draws, and the shadow map's.
+    BoardRegions damage(const BoardOverlays& overlays, Pos exit, bool static_rebuilt,
+                        bool dynamic_rebuilt);
+    void draw_overlays(const BoardOverlays& plan);
+    // The tutorial icons into the scratch list; none until an atlas is attached.
+    void build_icon_overlays(const BoardOverlays& plan);
+    void draw_icon_overlays();
 
     VertexBuffer<FacetVertex> snakes_;
     VertexBuffer<MeshVertex> pieces_;
@@ -75,6 +86,8 @@ class BoardRenderer final : public BoardView {
     std::uint32_t window_width_ = 0;
     std::uint32_t window_height_ = 0;
     BoardIconAtlas atlas_;
+    SceneCanvas* canvas_ = nullptr;
+    BoardDamage damage_;
 
     struct StaticCache {
         bool built = false;

@@ -11,6 +11,7 @@ namespace {
 struct ContextInfo {
     ShaderDialect dialect = ShaderDialect::Desktop;
     std::uint32_t system_framebuffer = system_framebuffer_unset;
+    std::uint32_t scene_framebuffer = system_framebuffer_unset; // unset: the system one
     DrawableSize drawable;
 };
 
@@ -42,6 +43,16 @@ std::uint32_t system_framebuffer() {
 
 void bind_system_framebuffer() {
     gl.BindFramebuffer(GL_FRAMEBUFFER, system_framebuffer());
+}
+
+void set_scene_framebuffer(std::uint32_t framebuffer) {
+    info().scene_framebuffer = framebuffer;
+}
+
+void bind_scene_framebuffer() {
+    const std::uint32_t scene = info().scene_framebuffer;
+    gl.BindFramebuffer(GL_FRAMEBUFFER,
+                       scene == system_framebuffer_unset ? system_framebuffer() : scene);
 }
 
 void set_drawable_size(std::uint32_t width, std::uint32_t height) {

@@ -25,6 +25,12 @@ std::uint32_t system_framebuffer();
 // glBindFramebuffer(GL_FRAMEBUFFER, system_framebuffer()).
 void bind_system_framebuffer();
 
+// The framebuffer the scene is drawn into this frame: the scene canvas when
+// one is in use, else the system framebuffer. Passes that draw elsewhere (the
+// shadow maps) bind it again when they are done.
+void set_scene_framebuffer(std::uint32_t framebuffer);
+void bind_scene_framebuffer();
+
 // Drawable size in pixels; width 0 means start-up has not set it yet.
 struct DrawableSize {
     std::uint32_t width = 0;

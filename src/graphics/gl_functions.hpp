@@ -14,6 +14,7 @@ namespace coilwend {
     GL_FUNCTION(void, BindAttribLocation, (GLuint program, GLuint index, const GLchar* name))       \
     GL_FUNCTION(void, BindBuffer, (GLenum target, GLuint buffer))                                   \
     GL_FUNCTION(void, BindFramebuffer, (GLenum target, GLuint framebuffer))                         \
+    GL_FUNCTION(void, BindRenderbuffer, (GLenum target, GLuint renderbuffer))                       \
     GL_FUNCTION(void, BindTexture, (GLenum target, GLuint texture))                                 \
     GL_FUNCTION(void, BindVertexArray, (GLuint array))                                              \
     GL_FUNCTION(void, BlendEquation, (GLenum mode))                                                 \
@@ -33,6 +34,8 @@ namespace coilwend {
     GL_FUNCTION(GLuint, CreateShader, (GLenum type))                                                \
     GL_FUNCTION(void, CullFace, (GLenum mode))                                                      \
     GL_FUNCTION(void, DeleteBuffers, (GLsizei n, const GLuint* buffers))                            \
+    GL_FUNCTION(void, DeleteFramebuffers, (GLsizei n, const GLuint* framebuffers))                  \
+    GL_FUNCTION(void, DeleteRenderbuffers, (GLsizei n, const GLuint* renderbuffers))                \
     GL_FUNCTION(void, DeleteTextures, (GLsizei n, const GLuint* textures))                          \
     GL_FUNCTION(void, DeleteVertexArrays, (GLsizei n, const GLuint* arrays))                        \
     GL_FUNCTION(void, DepthFunc, (GLenum func))                                                     \
@@ -44,16 +47,23 @@ namespace coilwend {
     GL_FUNCTION(void, Enable, (GLenum cap))                                                         \
     GL_FUNCTION(void, EnableVertexAttribArray, (GLuint index))                                      \
     GL_FUNCTION(void, Finish, (void))                                                               \
+    GL_FUNCTION(void, FramebufferParameteri, (GLenum target, GLenum pname, GLint param))            \
+    GL_FUNCTION(void, FramebufferRenderbuffer,                                                      \
+                (GLenum target, GLenum attachment, GLenum renderbuffertarget,                       \
+                 GLuint renderbuffer))                                                              \
     GL_FUNCTION(void, FramebufferTexture2D,                                                         \
                 (GLenum target, GLenum attachment, GLenum textarget, GLuint texture, GLint level))  \
     GL_FUNCTION(void, FrontFace, (GLenum mode))                                                     \
     GL_FUNCTION(void, GenBuffers, (GLsizei n, GLuint * buffers))                                    \
     GL_FUNCTION(void, GenFramebuffers, (GLsizei n, GLuint * framebuffers))                          \
+    GL_FUNCTION(void, GenRenderbuffers, (GLsizei n, GLuint * renderbuffers))                        \
     GL_FUNCTION(void, GenTextures, (GLsizei n, GLuint * textures))                                  \
     GL_FUNCTION(void, GenVertexArrays, (GLsizei n, GLuint * arrays))                                \
     GL_FUNCTION(void, GenerateMipmap, (GLenum target))                                              \
     GL_FUNCTION(GLint, GetAttribLocation, (GLuint program, const GLchar* name))                     \
     GL_FUNCTION(GLenum, GetError, (void))                                                           \
+    GL_FUNCTION(void, GetFramebufferAttachmentParameteriv,                                          \
+                (GLenum target, GLenum attachment, GLenum pname, GLint * params))                   \
     GL_FUNCTION(void, GetIntegerv, (GLenum pname, GLint * data))                                    \
     GL_FUNCTION(void, GetProgramInfoLog,                                                            \
                 (GLuint program, GLsizei bufSize, GLsizei * length, GLchar * infoLog))              \
@@ -62,9 +72,13 @@ namespace coilwend {
                 (GLuint shader, GLsizei bufSize, GLsizei * length, GLchar * infoLog))               \
     GL_FUNCTION(void, GetShaderiv, (GLuint shader, GLenum pname, GLint * params))                   \
     GL_FUNCTION(const GLubyte*, GetString, (GLenum name))                                           \
+    GL_FUNCTION(const GLubyte*, GetStringi, (GLenum name, GLuint index))                            \
     GL_FUNCTION(GLint, GetUniformLocation, (GLuint program, const GLchar* name))                    \
     GL_FUNCTION(void, LinkProgram, (GLuint program))                                                \
     GL_FUNCTION(void, PixelStorei, (GLenum pname, GLint param))                                     \
+    GL_FUNCTION(void, RenderbufferStorageMultisample,                                               \
+                (GLenum target, GLsizei samples, GLenum internalformat, GLsizei width,              \
+                 GLsizei height))                                                                   \
     GL_FUNCTION(void, ReadBuffer, (GLenum src))                                                     \
     GL_FUNCTION(void, ReadPixels,                                                                   \
                 (GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,        \
@@ -99,6 +113,9 @@ struct GlFunctions {
 
 // The process-wide table; empty until load_gl_functions runs.
 extern GlFunctions gl;
+
+// Entries the game does without when the driver lacks them.
+inline constexpr const char* kOptionalGlFunctions[] = {"glFramebufferParameteri"};
 
 // Resolves every entry with the given loader. Entries the driver lacks stay
 // null; the names of the missing ones are returned comma-separated (empty when

@@ -94,8 +94,9 @@ std::optional<ShaderDialect> dialect_for(int profile, int major) {
 
 // Desktop-only entries that GLES lacks; the renderers check for them (GLES
 // has its own defaults for what they would set).
-constexpr std::array<std::string_view, 3> kDesktopOnly{"glClearDepth", "glDepthRange",
-                                                       "glDrawBuffer"};
+// Without multisampled renderbuffers the scene is drawn straight into the window.
+constexpr std::array<std::string_view, 4> kDesktopOnly{
+    "glClearDepth", "glDepthRange", "glDrawBuffer", "glRenderbufferStorageMultisample"};
 
 // The missing entry points the game cannot do without, comma-separated.
 std::string essential_missing(std::string_view missing, ShaderDialect dialect) {
@@ -105,8 +106,10 @@ std::string essential_missing(std::string_view missing, ShaderDialect dialect) {
         const std::string_view name = missing.substr(0, comma);
         missing = comma == std::string_view::npos ? std::string_view{} : missing.substr(comma + 2);
         const bool optional =
-            dialect != ShaderDialect::Desktop &&
-            std::find(kDesktopOnly.begin(), kDesktopOnly.end(), name) != kDesktopOnly.end();
+            (dialect != ShaderDialect::Desktop &&
+             std::find(kDesktopOnly.begin(), kDesktopOnly.end(), name) != kDesktopOnly.end()) ||
+            std::find(std::begin(kOptionalGlFunctions), std::end(kOptionalGlFunctions), name) !=
+                std::end(kOptionalGlFunctions);
         if (optional)
             continue;
         if (!essential.empty())

@@ -6,6 +6,7 @@
 #include "audio/mixer_backend.hpp"
 #include "board_renderer/board_renderer.hpp"
 #include "game/log.hpp"
+#include "graphics/scene_canvas.hpp"
 #include "graphics/shader_build.hpp"
 #include "levels/catalogue.hpp"
 #include "main/command_line.hpp"
@@ -94,6 +95,10 @@ int run_game(std::span<const char* const> arguments) {
     const std::array<UvRect, kIconCount> icon_rects = board_icon_rects(ui->renderer.icon_uv());
     board.set_icon_atlas({ui->renderer.atlas_texture(), icon_rects});
     OverworldRenderer map = OverworldRenderer::create();
+    // Both renderers keep their picture here and redraw only what changed.
+    SceneCanvas canvas = SceneCanvas::create();
+    board.set_canvas(&canvas);
+    map.set_canvas(&canvas);
     const OpenControllers controllers = open_game_controllers();
     PreferencesFile save_file(prefs, "save");
     PreferencesFile records_file(prefs, "records");
@@ -114,7 +119,7 @@ int run_game(std::span<const char* const> arguments) {
         fatal_sdl("Couldn't get timer");
     EventPump pump;
     PreferencesFile settings_file(prefs, "settings");
-    run_main_loop(window.get(), pump, game, *ui, settings_file);
+    run_main_loop(window.get(), pump, game, *ui, canvas, settings_file);
     return 0;
 }
 

@@ -250,13 +250,6 @@ void route(LoopState& loop, Game& game, const SDL_Event& event) {
     route_to_map(loop, game, event);
 }
 
-void clear_frame() {
-    gl.ClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    if (gl.ClearDepth != nullptr) // desktop only; GLES clears to depth 1 by default
-        gl.ClearDepth(1.0);
-    gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-}
-
 void handle_events(LoopState& loop, SDL_Window* window, EventPump& pump, Game& game) {
     SDL_GetMouseState(&loop.mouse_x, &loop.mouse_y);
     SDL_Event event;
@@ -285,11 +278,14 @@ bool run_due_passes(LoopState& loop, SDL_Window* window, EventPump& pump, Game& 
     return true;
 }
 
-void draw_frame(SDL_Window* window, Game& game, UserInterface& ui, bool scene_drawn,
-                bool left_button_down) {
-    clear_frame();
+// The scene goes into the canvas, which keeps what did not change; the
+// canvas is copied to the window and the interface drawn over the copy.
+void draw_frame(SDL_Window* window, Game& game, UserInterface& ui, SceneCanvas& canvas,
+                const ScreenSizes& sizes, bool scene_drawn, bool left_button_down) {
+    canvas.begin_frame(sizes.drawable_width, sizes.drawable_height);
     if (scene_drawn)
         game.draw();
+    canvas.present();
     draw_menu(game, ui.context);
     ui.renderer.end_of_frame(ui.context, left_button_down);
     SDL_GL_SwapWindow(window);
@@ -298,7 +294,7 @@ void draw_frame(SDL_Window* window, Game& game, UserInterface& ui, bool scene_dr
 } // namespace
 
 void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterface& ui,
-                   StoredFile& settings) {
+                   SceneCanvas& canvas, StoredFile& settings) {
     LoopState loop;
     loop.ui = &ui.context;
     loop.settings = &settings;
@@ -317,7 +313,8 @@ void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterfac
             // A still level is neither drawn nor swapped: the window keeps the last frame.
             const bool changed = loop.redraw || !scene_drawn || game.scene_changed();
             if (loop.running && !loop.paused && changed) {
-                draw_frame(window, game, ui, scene_drawn, loop.left_button_down);
+                draw_frame(window, game, ui, canvas, loop.sizes, scene_drawn,
+                           loop.left_button_down);
                 loop.redraw = false;
             }
         }

@@ -3,6 +3,7 @@
 // wall-clock, several per frame when drawing is slow), one drawn frame and
 // the wait for the next pass, until the player quits.
 
+#include "graphics/scene_canvas.hpp"
 #include "main/event_pump.hpp"
 #include "scene/game.hpp"
 #include "ui/ui_renderer.hpp"
@@ -11,9 +12,9 @@
 
 namespace coilwend {
 
-// The user interface is drawn at the end of every frame, over the scene; the
-// menu writes `settings` when a setting changes.
+// The scene is drawn through `canvas`, the user interface at the end of every
+// frame over it; the menu writes `settings` when a setting changes.
 void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterface& ui,
-                   StoredFile& settings);
+                   SceneCanvas& canvas, StoredFile& settings);
 
 } // namespace coilwend

@@ -162,7 +162,7 @@ std::optional<MarkerLook> level_marker(const OverworldFrame& frame, std::size_t 
     return look;
 }
 
-void build_map_markers(const OverworldFrame& frame, std::vector<MeshVertex>& out) {
+std::size_t build_map_markers(const OverworldFrame& frame, std::vector<MeshVertex>& out) {
     out.clear();
     for (std::size_t i = 0; i < frame.levels.size(); ++i) {
         const auto look = level_marker(frame, i);
@@ -176,14 +176,16 @@ void build_map_markers(const OverworldFrame& frame, std::vector<MeshVertex>& out
     for (const Pos& cell : frame.revealed_cells)
         add_pop(out, cell.x, cell.y, frame.reveal_progress);
     if (frame.selected >= frame.levels.size())
-        return;
+        return out.size();
     const OverworldEntry& selected = frame.levels[frame.selected];
     if (frame.completing_progress)
         add_pop(out, selected.x, selected.y, *frame.completing_progress);
 
+    const std::size_t cursor_at = out.size();
     const float cursor_size = title_size(frame).value_or(1.0f);
     if (cursor_size > 0)
         add_cursor(out, cell_placement(selected, cursor_size), frame.scenery_phase);
+    return cursor_at;
 }
 
 } // namespace coilwend

@@ -29,6 +29,7 @@ struct MarkerLook {
 std::optional<MarkerLook> level_marker(const OverworldFrame& frame, std::size_t index);
 
 // Replaces out's contents with this frame's markers, pops and cursor.
-void build_map_markers(const OverworldFrame& frame, std::vector<MeshVertex>& out);
+// Returns where the cursor begins (out's size when there is none): it is last.
+std::size_t build_map_markers(const OverworldFrame& frame, std::vector<MeshVertex>& out);
 
 } // namespace coilwend

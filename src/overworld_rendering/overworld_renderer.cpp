@@ -7,8 +7,7 @@
 namespace coilwend {
 namespace {
 
-// normalize(-0.3, -0.4, -1): from high above the map's far right.
-constexpr Vec3 kLightDirection{-0.26832816f, -0.35777089f, -0.89442718f};
+constexpr Vec3 kLightDirection = kMapLightDirection;
 constexpr float kVeilAlpha = 0.75f; // blended in linear light, so it looks lighter than it says
 
 void set_matrix(GLuint program, const char* name, const Mat4& matrix) {
@@ -66,15 +65,13 @@ OverworldRenderer OverworldRenderer::create() {
     return r;
 }
 
-void OverworldRenderer::set_view_uniforms(const OverworldFrame& frame) const {
+void OverworldRenderer::set_view_uniforms(const OverworldFrame& frame, const Mat4& light) const {
     const OverworldPrograms& p = programs_;
     for (const GLuint program : {p.mesh, p.pattern, p.point}) {
         gl.UseProgram(program);
         set_matrix(program, "proj", frame.proj);
     }
     if (has_shadow_map()) {
-        const Mat4 light = overworld_light_matrix(frame.window_width, frame.window_height,
-                                                  frame.zoom, frame.camera_target);
         for (const GLuint program : {p.mesh, p.pattern, p.shadow}) {
             gl.UseProgram(program);
             set_matrix(program, "light_proj", light);
@@ -83,11 +80,17 @@ void OverworldRenderer::set_view_uniforms(const OverworldFrame& frame) const {
     gl.UseProgram(0);
 }
 
-void OverworldRenderer::shadow_pass() const {
+void OverworldRenderer::shadow_pass(const PixelRect& texels) const {
     // Back faces cast shadows too.
     gl.Disable(GL_CULL_FACE);
     gl.Viewport(0, 0, shadow_map_size, shadow_map_size);
     gl.BindFramebuffer(GL_FRAMEBUFFER, shadow_.framebuffer);
+    // Only the texels under what moved; the rest keep the last pass.
+    const bool part = texels != PixelRect{0, 0, shadow_map_size, shadow_map_size};
+    if (part) {
+        gl.Enable(GL_SCISSOR_TEST);
+        gl.Scissor(texels.x0, texels.y0, texels.x1 - texels.x0, texels.y1 - texels.y0);
+    }
     // GLES has no glClearDepth; its clear depth is 1 unless changed, and
     // nothing here changes it.
     if (gl.ClearDepth != nullptr)
@@ -98,7 +101,9 @@ void OverworldRenderer::shadow_pass() const {
     scenery_.draw();
     ground_.draw();
     gl.UseProgram(0);
-    bind_system_framebuffer();
+    if (part)
+        gl.Disable(GL_SCISSOR_TEST);
+    bind_scene_framebuffer();
     gl.Enable(GL_CULL_FACE);
 }
 
@@ -150,12 +155,33 @@ void OverworldRenderer::draw_menu_veil() {
 }
 
 void OverworldRenderer::draw(const OverworldFrame& frame) {
-    build_map_markers(frame, marker_vertices_);
+    const std::size_t cursor_at = build_map_markers(frame, marker_vertices_);
     markers_.upload(marker_vertices_);
-    set_view_uniforms(frame);
-    if (has_shadow_map())
-        shadow_pass();
-    main_pass(frame);
+    MapView view;
+    view.proj = frame.proj;
+    view.light = overworld_light_matrix(frame.window_width, frame.window_height, frame.zoom,
+                                        frame.camera_target);
+    view.drawable_width = frame.drawable_width;
+    view.drawable_height = frame.drawable_height;
+    view.shadow_size = has_shadow_map() ? shadow_map_size : 0;
+    view.zoom = frame.zoom;
+    const bool canvas_kept = canvas_ != nullptr && canvas_->holds_last_frame_of(this);
+    const MapRegions regions = damage_.next(view, marker_vertices_, cursor_at, canvas_kept);
+
+    set_view_uniforms(frame, view.light);
+    if (has_shadow_map() && !regions.shadow.empty())
+        shadow_pass(regions.shadow);
+    if (canvas_ != nullptr && regions.moving)
+        canvas_->begin_whole_in_window(this);
+    else if (canvas_ != nullptr)
+        canvas_->begin_region(this, regions.screen);
+    if (!regions.screen.empty())
+        main_pass(frame);
+    if (canvas_ != nullptr) {
+        canvas_->end_region();
+        // The plume and the veil change every frame: drawn over the copy.
+        canvas_->present();
+    }
     draw_plume();
     if (frame.menu_open)
         draw_menu_veil();

@@ -1,12 +1,17 @@
 #pragma once
 // The overworld renderer: the map lit by one directional light with its own
 // shadow map, the level markers and cursor rebuilt every frame, the drifting
-// plume on top, and a dimming veil while a menu is open.
+// plume on top, and a dimming veil while a menu is open. With a scene canvas
+// the still map is kept there and only the cursor's surroundings are drawn
+// again while the view and the markers stay; the plume and the veil are drawn
+// over the copy in the window.
 
 #include "game/matrix.hpp"
 #include "graphics/programs.hpp"
+#include "graphics/scene_canvas.hpp"
 #include "graphics/shader_build.hpp"
 #include "graphics/vertex_buffer.hpp"
+#include "overworld_rendering/map_damage.hpp"
 #include "overworld_rendering/plume.hpp"
 #include "scene/overworld_view.hpp"
 
@@ -32,6 +37,10 @@ class OverworldRenderer final : public OverworldView {
     // framebuffer read.
     static OverworldRenderer create();
 
+    // The canvas the map is kept in; null draws every frame whole into the
+    // bound framebuffer (the caller clears it).
+    void set_canvas(SceneCanvas* canvas) { canvas_ = canvas; }
+
     void advance_scenery(bool final_won) override;
     // Draws without advancing anything, so frames can be skipped or repeated.
     void draw(const OverworldFrame& frame) override;
@@ -41,8 +50,8 @@ class OverworldRenderer final : public OverworldView {
   private:
     OverworldRenderer() = default;
 
-    void set_view_uniforms(const OverworldFrame& frame) const;
-    void shadow_pass() const;
+    void set_view_uniforms(const OverworldFrame& frame, const Mat4& light) const;
+    void shadow_pass(const PixelRect& texels) const;
     void main_pass(const OverworldFrame& frame) const;
     void draw_plume();
     void draw_menu_veil();
@@ -55,6 +64,8 @@ class OverworldRenderer final : public OverworldView {
     VertexBuffer<ColorVertex> veil_;
     ShadowMap shadow_;
 
+    SceneCanvas* canvas_ = nullptr;
+    MapDamage damage_;
     Plume plume_;
     // Reused every frame, so steady frames allocate nothing.
     std::vector<MeshVertex> marker_vertices_;

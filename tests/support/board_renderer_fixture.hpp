@@ -80,6 +80,16 @@ inline bool has_call(const fake_gl::Recorder& recorder, const std::string& name,
     return false;
 }
 
+// Snake 0 of the parallel board stepping away from (3, 0), at `progress`.
+inline MoveEvent step_of_snake_0(float progress) {
+    MoveEvent event;
+    event.kind = MoveEventKind::Step;
+    event.progress = progress;
+    event.snake = 0;
+    event.trailing = {3, 0};
+    return event;
+}
+
 // The shadow pass is the only thing that sets a 2048 x 2048 viewport.
 inline bool ran_shadow_pass(const fake_gl::Recorder& recorder) {
     return has_call(recorder, "Viewport", {0, 0, 2048, 2048});

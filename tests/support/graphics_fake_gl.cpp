@@ -81,6 +81,10 @@ void install_answering_fakes() {
         Fake<"GenFramebuffers", decltype(gl.GenFramebuffers)>::call(n, out);
         generate(n, out);
     };
+    gl.GenRenderbuffers = [](GLsizei n, GLuint* out) {
+        Fake<"GenRenderbuffers", decltype(gl.GenRenderbuffers)>::call(n, out);
+        generate(n, out);
+    };
     gl.GenTextures = [](GLsizei n, GLuint* out) {
         Fake<"GenTextures", decltype(gl.GenTextures)>::call(n, out);
         generate(n, out);

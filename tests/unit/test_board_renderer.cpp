@@ -29,6 +29,7 @@ using testing::calls_with_program;
 using testing::GlContextValues;
 using testing::has_call;
 using testing::ran_shadow_pass;
+using testing::step_of_snake_0;
 
 // A 4 x 3 board with three snakes (two companions), a stump and an item, so
 // that every buffer has something in it.
@@ -39,15 +40,6 @@ Puzzle board() {
     p.items = {Item{ItemKind::Grow, {2, 2}}};
     p.targets = testing::cells({{0, 2}});
     return p;
-}
-
-MoveEvent step_of_snake_0(float progress) {
-    MoveEvent event;
-    event.kind = MoveEventKind::Step;
-    event.progress = progress;
-    event.snake = 0;
-    event.trailing = {3, 0};
-    return event;
 }
 
 struct Rig {

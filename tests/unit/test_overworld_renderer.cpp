@@ -96,6 +96,7 @@ TEST(OverworldRenderer, GivenAFrameWithTheMenuOpen_ThenThePassesRunInOrder) {
     }
     rig.gl_calls.calls.clear();
     frame.menu_open = true;
+    frame.scenery_phase = 0.25f; // the cursor breathes, so its shadow is drawn again
     rig.renderer.draw(frame);
 
     const OverworldPrograms& p = rig.programs;

@@ -5,11 +5,12 @@
 //   coilwend-render-shot (--level ID | --board FILE [--setting N] [--title T])
 //                        --out FILE [--size WxH] [--moves LETTERS]
 //                        [--progress P | --intro P] [--device keyboard|mouse|controller]
+//                        [--redraw partial|whole]
 //   coilwend-render-shot (--level ID | --board FILE) [--size WxH] --cell-pixel X,Y
 //   coilwend-render-shot --selected ID [--size WxH] --map-cell-pixel X,Y
 //   coilwend-render-shot --overworld map|close --out FILE [--size WxH]
 //                        [--completed N] [--reveal P] [--menu on] [--frames N]
-//                        [--entering C [--light target|view]]
+//                        [--entering C [--light target|view]] [--redraw partial|whole]
 //   coilwend-render-shot --ui-sample --out FILE [--size WxH]
 //
 // The level is played from its start (no snake selected for --device mouse,
@@ -24,6 +25,11 @@
 // plume has drifted out. --entering C closes in on the selected level as
 // entering it does (0 on the map, 1 at the level), the light centred on the
 // camera's target or, with --light view, on the closing view.
+//
+// --redraw partial draws through a scene canvas as the game does, each frame
+// redrawing only what changed since the one before: the last move from its
+// start to P in ten steps, or every overworld frame; it prints "redrawn N of
+// M pixels" for the last frame. The default draws the shot's frame whole.
 //
 // --ui-sample draws the user interface's text and icons instead of a level.
 //
@@ -50,6 +56,7 @@
 #include "game/event_playback.hpp"
 #include "game/log.hpp"
 #include "graphics/gl_context_info.hpp"
+#include "graphics/scene_canvas.hpp"
 #include "graphics/shader_build.hpp"
 #include "main/gl_attributes.hpp"
 #include "main/gl_context_setup.hpp"
@@ -90,6 +97,9 @@ struct Options {
     std::string selected;              // the map's selected level for map_cell_pixel
     std::optional<render_shot::OverworldRequest> overworld;
     bool ui_sample = false;
+    // Through a scene canvas, each frame redrawing only what changed: the
+    // move in steps up to its progress, or every overworld frame.
+    bool partial = false;
 };
 
 int usage() {
@@ -98,12 +108,14 @@ int usage() {
            "                            --out FILE [--size WxH] [--moves LETTERS]\n"
            "                            [--progress P | --intro P]\n"
            "                            [--device keyboard|mouse|controller]\n"
+           "                            [--redraw partial|whole]\n"
            "       coilwend-render-shot (--level ID | --board FILE) [--size WxH]\n"
            "                            --cell-pixel X,Y\n"
            "       coilwend-render-shot --selected ID [--size WxH] --map-cell-pixel X,Y\n"
            "       coilwend-render-shot --overworld map|close --out FILE [--size WxH]\n"
            "                            [--completed N] [--reveal P] [--menu on] [--frames N]\n"
            "                            [--entering C [--light target|view]]\n"
+           "                            [--redraw partial|whole]\n"
 
            "       coilwend-render-shot --ui-sample --out FILE [--size WxH]\n";
     return 2;
@@ -232,6 +244,10 @@ bool parse(int argc, char** argv, Options& options) {
             if (!parse_float(value, p))
                 return false;
             overworld().entering = p;
+        } else if (flag == "--redraw") {
+            if (value != "partial" && value != "whole")
+                return false;
+            options.partial = value == "partial";
         } else if (flag == "--light") {
             if (value != "target" && value != "view")
                 return false;
@@ -306,16 +322,39 @@ std::vector<std::uint8_t> read_back_buffer(int width, int height) {
     return top_down;
 }
 
-// As the main loop does at the start of every frame.
-void clear_frame() {
-    gl.ClearColor(0, 0, 0, 0);
-    if (gl.ClearDepth != nullptr) // desktop only; GLES clears to depth 1 by default
-        gl.ClearDepth(1.0);
-    gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+// The frame the level shows with its first event at `progress`.
+BoardFrame level_frame(const Options& options, const LevelPlay& play, const MoveEvent* event) {
+    BoardFrame frame;
+    frame.puzzle = &shown_entry(play).puzzle;
+    frame.event = event;
+    frame.history_length = play.history.size();
+    frame.selection = play.selection;
+    frame.prompts = options.device;
+    return frame;
 }
 
-void draw_level(const Options& options, const LevelPlay& play, int window_width,
-                int window_height) {
+// Partial redraws: the last event from its start to its frozen progress in
+// ten steps, each frame through the canvas.
+void draw_level_in_steps(const Options& options, const LevelPlay& play, BoardRenderer& renderer,
+                         SceneCanvas& canvas, int width, int height) {
+    renderer.set_canvas(&canvas);
+    MoveEvent event = play.events.front();
+    const float last = event.progress;
+    const float first = std::copysign(1.0f, last);
+    constexpr int kSteps = 10;
+    for (int step = 0; step <= kSteps; ++step) {
+        event.progress = first + (last - first) * float(step) / kSteps;
+        canvas.begin_frame(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height));
+        renderer.draw(level_frame(options, play, &event));
+        if (step == kSteps)
+            std::cout << "redrawn " << canvas.drawn_pixels() << " of "
+                      << std::int64_t(width) * height << " pixels\n";
+        canvas.present();
+    }
+}
+
+void draw_level(const Options& options, const LevelPlay& play, int window_width, int window_height,
+                int drawable_width, int drawable_height) {
     BoardRenderer renderer = BoardRenderer::create();
     renderer.set_window_size(static_cast<std::uint32_t>(window_width),
                              static_cast<std::uint32_t>(window_height));
@@ -323,19 +362,22 @@ void draw_level(const Options& options, const LevelPlay& play, int window_width,
     const IconAtlas atlas = build_icon_atlas(decode_embedded_icons());
     const std::array<UvRect, kIconCount> icon_rects = board_icon_rects(atlas.uv);
     renderer.set_icon_atlas({upload_icon_atlas(atlas), icon_rects});
-    clear_frame();
-    BoardFrame frame;
-    frame.puzzle = &shown_entry(play).puzzle;
-    frame.event = play.events.empty() ? nullptr : &play.events.front();
-    frame.history_length = play.history.size();
-    frame.selection = play.selection;
-    frame.prompts = options.device;
-    renderer.draw(frame);
+    if (options.partial && !play.events.empty()) {
+        SceneCanvas canvas = SceneCanvas::create();
+        draw_level_in_steps(options, play, renderer, canvas, drawable_width, drawable_height);
+        return;
+    }
+    // A canvas that stands aside clears the window, as the game's loop does.
+    SceneCanvas window;
+    window.begin_frame(static_cast<std::uint32_t>(drawable_width),
+                       static_cast<std::uint32_t>(drawable_height));
+    renderer.draw(level_frame(options, play, play.events.empty() ? nullptr : &play.events.front()));
 }
 
-// Draws the requested number of frames, as the game would on the overworld,
-// so the plume and the cursor have moved on.
-void draw_overworld(const render_shot::OverworldRequest& request, int window_width,
+// Runs the requested number of frames, as the game would on the overworld,
+// so the plume and the cursor have moved on. Drawn whole, only the last frame
+// is drawn; drawn in part, every frame goes through a canvas.
+void draw_overworld(const render_shot::OverworldRequest& request, bool partial, int window_width,
                     int window_height, int drawable_width, int drawable_height) {
     render_shot::OverworldScene scene;
     render_shot::prepare_overworld(request, static_cast<std::uint32_t>(window_width),
@@ -343,13 +385,23 @@ void draw_overworld(const render_shot::OverworldRequest& request, int window_wid
                                    static_cast<std::uint32_t>(drawable_width),
                                    static_cast<std::uint32_t>(drawable_height), scene);
     OverworldRenderer renderer = OverworldRenderer::create();
-    for (int i = 0; i < std::max(1, request.frames); ++i) {
-        clear_frame();
+    SceneCanvas canvas = partial ? SceneCanvas::create() : SceneCanvas();
+    renderer.set_canvas(&canvas);
+    const int frames = std::max(1, request.frames);
+    for (int i = 0; i < frames; ++i) {
         scene.frame.scenery_phase = std::fmod(0.015f * float(i), 1.0f);
         const bool final_won =
             !scene.frame.levels.empty() && scene.frame.levels.back().state == State::Completed;
         renderer.advance_scenery(final_won);
+        if (!partial && i + 1 < frames)
+            continue;
+        canvas.begin_frame(static_cast<std::uint32_t>(drawable_width),
+                           static_cast<std::uint32_t>(drawable_height));
         renderer.draw(scene.frame);
+        if (partial && i + 1 == frames)
+            std::cout << "redrawn " << canvas.drawn_pixels() << " of "
+                      << std::int64_t(drawable_width) * drawable_height << " pixels\n";
+        canvas.present();
     }
 }
 
@@ -420,10 +472,11 @@ int run(const Options& options) {
         render_shot::draw_ui_sample(static_cast<std::uint32_t>(drawable_width),
                                     static_cast<std::uint32_t>(drawable_height));
     else if (options.overworld)
-        draw_overworld(*options.overworld, window_width, window_height, drawable_width,
-                       drawable_height);
+        draw_overworld(*options.overworld, options.partial, window_width, window_height,
+                       drawable_width, drawable_height);
     else
-        draw_level(options, *scene.play, window_width, window_height);
+        draw_level(options, *scene.play, window_width, window_height, drawable_width,
+                   drawable_height);
 
     const GLenum error = gl.GetError();
     if (error != GL_NO_ERROR) {

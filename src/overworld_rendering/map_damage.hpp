@@ -1,0 +1,55 @@
+#pragma once
+// What of the map must be drawn again in a frame. The ground, the scenery and
+// the markers stand still between frames; only the breathing cursor (and the
+// plume, which is drawn over the finished picture) moves. When the view and
+// every marker but the cursor are as last time, only the pixels under the
+// cursor's old and new place and their shadows, and the shadow-map texels
+// under them, are drawn again.
+
+#include "game/matrix.hpp"
+#include "graphics/pixel_rect.hpp"
+#include "graphics/vertex_formats.hpp"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace coilwend {
+
+// normalize(-0.3, -0.4, -1): the map's light, from high above its far right.
+inline constexpr Vec3 kMapLightDirection{-0.26832816f, -0.35777089f, -0.89442718f};
+
+struct MapView {
+    Mat4 proj;  // the camera's view projection
+    Mat4 light; // the light's projection into the shadow map
+    std::uint32_t drawable_width = 0, drawable_height = 0;
+    std::uint32_t shadow_size = 0; // the shadow map's side in texels
+    float zoom = 1;                // the shadow map covers less of the world as it grows
+};
+
+struct MapRegions {
+    PixelRect shadow;    // shadow-map texels to draw again; empty: keep it
+    PixelRect screen;    // canvas pixels to draw again; empty: keep them
+    bool moving = false; // the view or a marker changed since the last frame
+};
+
+class MapDamage {
+  public:
+    // `markers` holds this frame's marker geometry with the cursor from
+    // `cursor_at` on; `canvas_kept` says whether the canvas still holds the
+    // last frame's picture. Remembers this frame for the next.
+    MapRegions next(const MapView& view, std::span<const MeshVertex> markers, std::size_t cursor_at,
+                    bool canvas_kept);
+    // The next frame is drawn whole (the shadow map or the picture was lost).
+    void forget() { have_previous_ = false; }
+
+  private:
+    bool have_previous_ = false;
+    MapView previous_view_;
+    std::vector<MeshVertex> previous_markers_;
+    std::size_t previous_cursor_at_ = 0;
+    WorldBox previous_cursor_;
+};
+
+} // namespace coilwend

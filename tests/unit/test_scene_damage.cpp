@@ -1,0 +1,327 @@
+// What a partial redraw covers: the pixels a box of the world lands on, the
+// shadow a box can cast, the span of geometry that changed between frames,
+// and the regions the map and the board redraw from them. Every change must
+// fall inside what is redrawn, or the kept picture would show stale pixels.
+
+#include "board_renderer/board_damage.hpp"
+#include "board_renderer/board_renderer.hpp"
+#include "graphics/pixel_rect.hpp"
+#include "graphics/scene_canvas.hpp"
+#include "overworld_rendering/map_damage.hpp"
+#include "overworld_rendering/overworld_renderer.hpp"
+#include "support/board_renderer_fixture.hpp"
+#include "support/rules_fixtures.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+namespace coilwend {
+namespace {
+
+using fake_gl::Recorder;
+using testing::GlContextValues;
+using testing::step_of_snake_0;
+
+float uniform(std::mt19937& random, float lo, float hi) {
+    return std::uniform_real_distribution<float>(lo, hi)(random);
+}
+
+Vec3 random_point(std::mt19937& random, const WorldBox& box) {
+    return {uniform(random, box.lo.x, box.hi.x), uniform(random, box.lo.y, box.hi.y),
+            uniform(random, box.lo.z, box.hi.z)};
+}
+
+WorldBox random_box(std::mt19937& random) {
+    WorldBox box;
+    box.add(Vec3{uniform(random, -3, 3), uniform(random, -3, 3), uniform(random, -1, 1)});
+    box.add(Vec3{uniform(random, -3, 3), uniform(random, -3, 3), uniform(random, -1, 1)});
+    return box;
+}
+
+bool contains(const WorldBox& box, Vec3 p) {
+    constexpr float e = 1e-4f;
+    return p.x >= box.lo.x - e && p.x <= box.hi.x + e && p.y >= box.lo.y - e &&
+           p.y <= box.hi.y + e && p.z >= box.lo.z - e && p.z <= box.hi.z + e;
+}
+
+// Where a point of the world lands, in GL pixels from the lower left.
+Vec3 pixel_of(const Mat4& view_projection, Vec3 p, std::uint32_t width, std::uint32_t height) {
+    const Vec4 clip = view_projection * Vec4{p.x, p.y, p.z, 1};
+    return {(clip.x / clip.w + 1) * 0.5f * float(width),
+            (clip.y / clip.w + 1) * 0.5f * float(height), 0};
+}
+
+bool inside(const PixelRect& r, Vec3 pixel) {
+    return pixel.x >= float(r.x0) && pixel.x <= float(r.x1) && pixel.y >= float(r.y0) &&
+           pixel.y <= float(r.y1);
+}
+
+TEST(DamageGeometry, GivenRandomBoxes_ThenTheirPixelsAndShadowsHoldEveryPointTheyCanTouch) {
+    std::mt19937 random(15);
+    const Mat4 view = ortho(-4, 4, -3, 3, -5, 5) * rotate_x(-0.3f);
+    constexpr std::uint32_t kWidth = 640, kHeight = 480;
+    const Vec3 light = normalize({-0.3f, -0.4f, -1.0f});
+    for (int trial = 0; trial < 200; ++trial) {
+        const WorldBox box = random_box(random);
+        const PixelRect pixels = box_pixels(view, box, kWidth, kHeight, 2);
+        const float floor_z = uniform(random, -2, 0);
+        const WorldBox shadowed = with_shadow(box, light, floor_z);
+        for (int i = 0; i < 20; ++i) {
+            const Vec3 p = random_point(random, box);
+            const Vec3 pixel = pixel_of(view, p, kWidth, kHeight);
+            if (pixel.x >= 0 && pixel.x <= kWidth && pixel.y >= 0 && pixel.y <= kHeight) {
+                EXPECT_TRUE(inside(pixels, pixel)) << "trial " << trial;
+            }
+            // The point's shadow on any receiver between the floor and itself.
+            const float receiver = uniform(random, std::min(floor_z, p.z), p.z);
+            const Vec3 shadow = p + light * ((p.z - receiver) / -light.z);
+            EXPECT_TRUE(contains(shadowed, shadow)) << "trial " << trial;
+        }
+        EXPECT_LE(pixels.x1 - pixels.x0, std::int32_t(kWidth));
+    }
+    EXPECT_TRUE(box_pixels(view, WorldBox{}, kWidth, kHeight, 2).empty());
+    // A box far off screen covers nothing; a corner behind the eye of a
+    // perspective view could land anywhere, so it takes the whole frame.
+    WorldBox far_off;
+    far_off.add({100, 100, 0});
+    EXPECT_TRUE(box_pixels(view, far_off, kWidth, kHeight, 2).empty());
+    Mat4 perspective = Mat4::identity();
+    perspective.at(3, 2) = -1; // w = -z
+    WorldBox behind;
+    behind.add({0, 0, 1});
+    behind.add({1, 1, -1});
+    EXPECT_EQ(box_pixels(perspective, behind, kWidth, kHeight, 2),
+              (PixelRect{0, 0, std::int32_t(kWidth), std::int32_t(kHeight)}));
+}
+
+ColorVertex at(float x, float y, float z = 0) {
+    return ColorVertex{{x, y, z}, {1, 1, 1, 1}};
+}
+
+TEST(DamageGeometry, GivenAnyEditOfAVertexList_ThenTheChangedBoxHoldsEveryVertexItTouched) {
+    std::mt19937 random(7);
+    for (int trial = 0; trial < 300; ++trial) {
+        std::vector<ColorVertex> before;
+        const int size = std::uniform_int_distribution<int>(0, 40)(random);
+        for (int i = 0; i < size; ++i)
+            before.push_back(at(uniform(random, -5, 5), uniform(random, -5, 5)));
+        VertexChanges<ColorVertex> changes;
+        WorldBox ignored;
+        changes.note(before, ignored);
+
+        WorldBox unchanged;
+        changes.note(before, unchanged);
+        EXPECT_TRUE(unchanged.empty()) << "the same list again changes nothing";
+
+        // Replace [from, from + removed) with `added` new vertices.
+        const int from = std::uniform_int_distribution<int>(0, size)(random);
+        const int removed = std::uniform_int_distribution<int>(0, size - from)(random);
+        const int added = std::uniform_int_distribution<int>(removed == 0 ? 1 : 0, 5)(random);
+        std::vector<ColorVertex> after(before.begin(), before.begin() + from);
+        for (int i = 0; i < added; ++i)
+            after.push_back(at(uniform(random, -5, 5), uniform(random, -5, 5), 1));
+        after.insert(after.end(), before.begin() + from + removed, before.end());
+
+        WorldBox changed;
+        changes.note(after, changed);
+        auto position = [](const ColorVertex& v) {
+            return Vec3{v.position[0], v.position[1], v.position[2]};
+        };
+        for (int i = from; i < from + removed; ++i)
+            EXPECT_TRUE(contains(changed, position(before[i]))) << "trial " << trial;
+        for (int i = from; i < from + added; ++i)
+            EXPECT_TRUE(contains(changed, position(after[i]))) << "trial " << trial;
+    }
+}
+
+MeshVertex mesh_at(float x, float y, float z) {
+    return MeshVertex{{x, y, z}, {0, 0, 1}, Rgb{200, 200, 200}};
+}
+
+struct MapFrame {
+    MapView view;
+    std::vector<MeshVertex> markers;
+    std::size_t cursor_at = 0;
+};
+
+// Two markers and a cursor around (x, 0) of radius r, seen whole.
+MapFrame map_frame(float cursor_x, float radius) {
+    MapFrame f;
+    f.view.proj = ortho(-6, 6, -4, 4, -5, 5);
+    f.view.light = ortho(-8, 8, -8, 8, -5, 5);
+    f.view.drawable_width = 1200;
+    f.view.drawable_height = 800;
+    f.view.shadow_size = 2048;
+    f.view.zoom = 1;
+    f.markers = {mesh_at(-4, 2, 0.1f), mesh_at(-3, 2, 0.1f), mesh_at(-3, 3, 0.1f)};
+    f.cursor_at = f.markers.size();
+    for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, 1}, {0, -1}})
+        f.markers.push_back(mesh_at(cursor_x + radius * float(dx), radius * float(dy), 0.2f));
+    return f;
+}
+
+MapRegions next(MapDamage& damage, const MapFrame& f, bool kept) {
+    return damage.next(f.view, f.markers, f.cursor_at, kept);
+}
+
+TEST(MapDamage, GivenTheBreathingCursor_ThenOnlyItsOldAndNewPlaceAndShadowAreRedrawn) {
+    MapDamage damage;
+    const PixelRect whole{0, 0, 1200, 800};
+    EXPECT_EQ(next(damage, map_frame(0, 0.5f), true).screen, whole) << "the first frame";
+    const MapRegions same = next(damage, map_frame(0, 0.5f), true);
+    EXPECT_TRUE(same.screen.empty());
+    EXPECT_TRUE(same.shadow.empty()) << "nothing moved, the shadow map stays";
+
+    const MapFrame grown = map_frame(0, 0.6f);
+    const MapRegions breath = next(damage, grown, true);
+    for (const float x : {-0.6f, 0.6f})
+        for (const float y : {-0.6f, 0.6f}) {
+            // Where the cursor and its shadow on the floor land.
+            const Vec3 top{x, y, 0.2f};
+            const Vec3 shadow = top + kMapLightDirection * (0.2f / -kMapLightDirection.z);
+            for (const Vec3 p : {top, shadow})
+                EXPECT_TRUE(inside(breath.screen, pixel_of(grown.view.proj, p, 1200, 800)));
+            EXPECT_TRUE(inside(breath.shadow, pixel_of(grown.view.light, top, 2048, 2048)));
+        }
+    EXPECT_LT(breath.screen.area(), whole.area() / 20);
+    EXPECT_LT(breath.shadow.area(), 2048 * 2048 / 100);
+
+    // A picture that was not kept is drawn whole; the shadow map is its own.
+    const MapRegions lost = next(damage, map_frame(0, 0.5f), false);
+    EXPECT_EQ(lost.screen, whole);
+    EXPECT_LT(lost.shadow.area(), 2048 * 2048 / 100);
+
+    // A marker that changed, or a new view, redraws everything.
+    MapFrame marker_changed = map_frame(0, 0.5f);
+    marker_changed.markers[0].color1 = Rgb{44, 44, 44};
+    EXPECT_EQ(next(damage, marker_changed, true).screen, whole);
+    MapFrame moved_view = map_frame(0, 0.5f);
+    moved_view.view.proj.at(0, 3) = 0.01f;
+    const MapRegions panned = next(damage, moved_view, true);
+    EXPECT_EQ(panned.screen, whole);
+    EXPECT_EQ(panned.shadow, (PixelRect{0, 0, 2048, 2048}));
+}
+
+TEST(MapDamage, GivenTheMapThroughACanvas_ThenThePlumeAndVeilGoOverTheCopyEveryFrame) {
+    Recorder gl_calls;
+    GlContextValues context{ShaderDialect::Desktop, 800, 600};
+    testing::script_board_uniforms(gl_calls);
+    OverworldRenderer renderer = OverworldRenderer::create();
+    SceneCanvas canvas = SceneCanvas::create();
+    renderer.set_canvas(&canvas);
+    const std::vector<OverworldEntry> levels = build_overworld_table();
+    OverworldFrame frame;
+    frame.levels = levels;
+    frame.proj = ortho(-6, 6, -4.5f, 4.5f, -5, 5) * translate({-99, -100, 0});
+    frame.camera_target = {99, 100, 0};
+    frame.window_width = frame.drawable_width = 800;
+    frame.window_height = frame.drawable_height = 600;
+    frame.menu_open = true;
+
+    std::vector<std::int64_t> drawn;
+    std::vector<bool> copied;
+    for (const float phase : {0.0f, 0.0f, 0.0f, 0.3f}) {
+        gl_calls.calls.clear();
+        frame.scenery_phase = phase;
+        for (int pass = 0; pass < 4; ++pass) // a plume particle every fourth pass
+            renderer.advance_scenery(false);
+        canvas.begin_frame(800, 600);
+        renderer.draw(frame);
+        drawn.push_back(canvas.drawn_pixels());
+        canvas.present();
+        // The copy reaches the window before the plume and the veil are drawn on it.
+        const auto& calls = gl_calls.calls;
+        const auto blit = std::find_if(calls.begin(), calls.end(),
+                                       [](const auto& c) { return c.name == "BlitFramebuffer"; });
+        copied.push_back(blit != calls.end());
+        if (copied.back()) {
+            EXPECT_EQ(std::count_if(blit, calls.end(),
+                                    [](const auto& c) { return c.name == "DrawArrays"; }),
+                      2)
+                << "the plume and the veil";
+        }
+    }
+    // A new view is drawn straight into the window; the next frame that
+    // stands still goes whole into the canvas, and from then on only changes.
+    EXPECT_EQ(copied, (std::vector<bool>{false, true, true, true}));
+    EXPECT_EQ(drawn[0], 800 * 600);
+    EXPECT_EQ(drawn[1], 800 * 600);
+    EXPECT_EQ(drawn[2], 0) << "the cursor stood still";
+    EXPECT_GT(drawn[3], 0);
+    EXPECT_LT(drawn[3], 800 * 600 / 10) << "only around the breathing cursor";
+}
+
+// The board renderer drawing through a canvas on the recording GL fake.
+struct CanvasRig {
+    Recorder gl_calls;
+    GlContextValues context{ShaderDialect::Desktop, 800, 600};
+    BoardRenderer renderer = create(gl_calls);
+    SceneCanvas canvas = SceneCanvas::create();
+    Puzzle puzzle = testing::parallel();
+
+    CanvasRig() {
+        renderer.set_window_size(800, 600);
+        renderer.set_canvas(&canvas);
+    }
+    static BoardRenderer create(Recorder& recorder) {
+        testing::script_board_uniforms(recorder);
+        return BoardRenderer::create();
+    }
+    // Draws a frame; returns the canvas pixels it drew.
+    std::int64_t draw(const MoveEvent* event) {
+        gl_calls.calls.clear();
+        canvas.begin_frame(800, 600);
+        BoardFrame frame;
+        frame.puzzle = &puzzle;
+        frame.event = event;
+        frame.history_length = 2;
+        renderer.draw(frame);
+        const std::int64_t drawn = canvas.drawn_pixels();
+        canvas.present();
+        return drawn;
+    }
+    // The canvas region of the last frame: its last scissor.
+    PixelRect last_scissor() const {
+        const auto scissors = gl_calls.named("Scissor");
+        if (scissors.empty())
+            return {};
+        const auto& a = scissors.back().args;
+        return {std::int32_t(a[0]), std::int32_t(a[1]), std::int32_t(a[0] + a[2]),
+                std::int32_t(a[1] + a[3])};
+    }
+};
+
+TEST(BoardDamage, GivenASnakeStepping_ThenEachFrameRedrawsAroundItAndAStillFrameNothing) {
+    CanvasRig rig;
+    constexpr std::int64_t kWhole = 800 * 600;
+    EXPECT_EQ(rig.draw(nullptr), kWhole) << "the first frame";
+    EXPECT_EQ(rig.draw(nullptr), 0) << "nothing changed";
+    EXPECT_EQ(rig.gl_calls.count("DrawArrays"), 0u);
+
+    // Snake 0 steps from (3, 0): its head cell and the cell it leaves are redrawn.
+    const Pos head = rig.puzzle.snakes[0].cells.front();
+    for (const float progress : {-0.9f, -0.5f, -0.1f}) {
+        const MoveEvent event = step_of_snake_0(progress);
+        const std::int64_t drawn = rig.draw(&event);
+        EXPECT_GT(drawn, 0) << progress;
+        EXPECT_LT(drawn, kWhole / 2) << progress;
+        const PixelRect region = rig.last_scissor();
+        for (const Pos cell : {head, Pos{3, 0}}) {
+            const ScreenPoint p = cell_pixel(rig.renderer.camera(), cell);
+            EXPECT_TRUE(inside(region, Vec3{p.x, 600 - p.y, 0})) << progress;
+        }
+    }
+    // Another owner drawing into the canvas, or a lost picture, means a whole frame.
+    rig.canvas.forget();
+    EXPECT_EQ(rig.draw(nullptr), kWhole);
+    MoveEvent iris;
+    iris.kind = MoveEventKind::IrisIn;
+    iris.progress = 0.5f;
+    EXPECT_EQ(rig.draw(&iris), kWhole) << "an iris covers the frame";
+}
+
+} // namespace
+} // namespace coilwend
