@@ -72,7 +72,7 @@ if ((sanitized)); then
 else
     back() { (($(rss_kb) <= before + ALLOWED_KB)); }
     back || echo "resident memory $(($(rss_kb) / 1024)) MB after 60 resizes, $((before / 1024)) MB before"
-    wait_for 15 "resident memory within 5 MB of where it started" back
+    wait_for 60 "resident memory within 5 MB of where it started" back
     echo "ok: resident memory back to $(($(rss_kb) / 1024)) MB after 60 resizes ($((before / 1024)) MB before)"
 fi
 stop_game
