@@ -20,6 +20,7 @@
 #include "main/screen_sizes.hpp"
 #include "main/sdl_error.hpp"
 #include "main/sdl_handles.hpp"
+#include "main/startup_checks.hpp"
 #include "main/startup_settings.hpp"
 #include "main/version.hpp"
 #include "overworld_rendering/overworld_renderer.hpp"
@@ -39,15 +40,6 @@
 namespace coilwend {
 namespace {
 
-std::string preferences_dir() {
-    char* path = SDL_GetPrefPath("kesp", "coilwend");
-    if (path == nullptr)
-        fatal("bad pref_path");
-    std::string dir(path);
-    SDL_free(path);
-    return dir;
-}
-
 int run_game(std::span<const char* const> arguments) {
     // The message box goes in before anything can fail, so that even a
     // missing preferences directory reaches the player.
@@ -56,6 +48,7 @@ int run_game(std::span<const char* const> arguments) {
     set_log_file(prefs + "log");
     log_line("Hello!");
     log_line("Version " + std::string(game_version()));
+    log_unwritable_preferences(prefs);
     // The level definitions are compiled in; building them now means a
     // broken one stops the game before any window opens.
     level_definitions();
@@ -68,8 +61,9 @@ int run_game(std::span<const char* const> arguments) {
     const SdlLibrary sdl;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         fatal_sdl("Couldn't get video subsystem");
+    require_visible_display();
 
-    request_initial_gl_attributes();
+    request_initial_gl_attributes(requested_gl(arguments));
     const WindowHandle window = create_game_window();
     const GlContextHandle context = create_gl_context(window.get(), diagnostics);
     const auto mixer = open_audio();

@@ -150,15 +150,16 @@ capture() {
     convert "$WORK/capture.png" -resize 50% "$1"
 }
 
-# settled <picture>: waits until two captures in a row are identical (any
-# animation has played out), leaving the last one in <picture>.
+# settled <picture> [pixels]: waits until two captures in a row differ in at
+# most that many pixels (default none: any animation has played out), leaving
+# the last one in <picture>.
 settled() {
-    local deadline=$((SECONDS + 90))
+    local deadline=$((SECONDS + 90)) allowed=${2:-0}
     capture "$WORK/previous.png"
     while true; do
         sleep 0.5
         capture "$1"
-        [[ "$(differing_pixels "$1" "$WORK/previous.png")" == 0 ]] && return
+        (($(differing_pixels "$1" "$WORK/previous.png") <= allowed)) && return
         ((SECONDS < deadline)) || fail "the screen did not settle within 90s"
         mv "$1" "$WORK/previous.png"
     done
