@@ -12,8 +12,8 @@ GAME_OUT="$WORK/stdout"
 export XDG_DATA_HOME="$WORK/data"
 export SDL_AUDIODRIVER=dummy
 export LIBGL_ALWAYS_SOFTWARE=1
-# In sanitized builds the GL driver's own allocations outlive the game.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+source "$(dirname "${BASH_SOURCE[0]}")/leak_check.sh"
+keep_driver "$GAME"
 mkdir -p "$XDG_DATA_HOME"
 LOG_FILE="$XDG_DATA_HOME/kesp/coilwend/log"
 
@@ -71,7 +71,7 @@ start_game() {
     # Emptied here, not by the background redirection, so no check can read
     # the previous run's output.
     : >"$GAME_OUT"
-    "$GAME" "$@" >>"$GAME_OUT" 2>&1 </dev/null &
+    "${KEEP_DRIVER[@]}" "$GAME" "$@" >>"$GAME_OUT" 2>&1 </dev/null &
     GAME_PID=$!
 }
 
@@ -203,7 +203,7 @@ SHOT="$(dirname "$GAME")/../../tools/render_shot/coilwend-render-shot"
 shot() {
     local out=$1
     shift
-    "$SHOT" --out "$out" "$@" >"$WORK/shot.log" 2>&1 || {
+    "${KEEP_DRIVER[@]}" "$SHOT" --out "$out" "$@" >"$WORK/shot.log" 2>&1 || {
         cat "$WORK/shot.log" >&2
         fail "coilwend-render-shot $* failed"
     }

@@ -1,0 +1,18 @@
+# Leak checking for sanitized programs that draw with Mesa; sourced by the
+# headless tests. LeakSanitizer checks the program's own memory at exit; what
+# the GL driver and SDL keep to the end is listed, with the reason, in
+# lsan_suppressions.txt. A leak makes the exit status non-zero.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan_suppressions.txt:print_suppressions=0"
+
+# keep_driver <program>: KEEP_DRIVER, to go before the program's command,
+# keeps Mesa's driver loaded to the program's end when it is sanitized:
+# unloaded at exit, the driver's globals vanish and the blocks only they
+# pointed to would be reported as leaks without a name to suppress.
+keep_driver() {
+    KEEP_DRIVER=()
+    ldd "$1" 2>/dev/null | grep -q 'libasan' || return 0
+    local driver
+    driver="$(find /usr/lib -path '*/dri/swrast_dri.so' 2>/dev/null | head -n 1)"
+    [[ -z "$driver" ]] || KEEP_DRIVER=(env "LD_PRELOAD=$driver"
+        "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
+}
