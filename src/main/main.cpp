@@ -67,7 +67,7 @@ int run_game(std::span<const char* const> arguments) {
     const WindowHandle window = create_game_window();
     const GlContextHandle context = create_gl_context(window.get(), diagnostics);
     const auto mixer = open_audio();
-    static MixerBackend mixer_backend; // the sound bank keeps its chunks to the end
+    static MixerBackend mixer_backend; // outlives the sound bank, which frees its chunks through it
     install_audio_backend(mixer_backend);
     load_startup_settings(prefs);
     restore_window_placement(window.get());

@@ -5,12 +5,15 @@
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan_suppressions.txt:print_suppressions=0"
 
 # keep_driver <program>: KEEP_DRIVER, to go before the program's command,
-# keeps Mesa's driver loaded to the program's end when it is sanitized:
+# keeps Mesa's driver loaded to the program's end when it checks leaks
+# (AddressSanitizer, or LeakSanitizer alone):
 # unloaded at exit, the driver's globals vanish and the blocks only they
 # pointed to would be reported as leaks without a name to suppress.
 keep_driver() {
     KEEP_DRIVER=()
-    ldd "$1" 2>/dev/null | grep -q 'libasan' || return 0
+    # Not "ldd | grep -q": under pipefail, ldd killed by the early exit of
+    # grep would read as no match.
+    [[ "$(ldd "$1" 2>/dev/null)" == *lib[al]san* ]] || return 0
     local driver
     driver="$(find /usr/lib -path '*/dri/swrast_dri.so' 2>/dev/null | head -n 1)"
     [[ -z "$driver" ]] || KEEP_DRIVER=(env "LD_PRELOAD=$driver"
