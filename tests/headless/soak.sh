@@ -137,8 +137,10 @@ check_all() {
 quiet() { timeout 30 "$@" >/dev/null 2>&1 || true; }
 
 window_geometry() {
-    local WINDOW WIDTH HEIGHT X Y SCREEN
+    local WINDOW="" WIDTH="" HEIGHT="" X Y SCREEN
     eval "$(timeout 30 xdotool getwindowgeometry --shell "$window" 2>/dev/null)" || return 1
+    # An unmapped or vanishing window answers with nothing.
+    [[ -n "$WIDTH" && -n "$HEIGHT" ]] || return 1
     WIN_W=$WIDTH WIN_H=$HEIGHT
 }
 
