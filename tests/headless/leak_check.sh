@@ -5,17 +5,19 @@
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan_suppressions.txt:print_suppressions=0"
 
 # keep_driver <program>: KEEP_DRIVER, to go before the program's command,
-# keeps Mesa's driver loaded to the program's end when it checks leaks
-# (AddressSanitizer, or LeakSanitizer alone):
-# unloaded at exit, the driver's globals vanish and the blocks only they
-# pointed to would be reported as leaks without a name to suppress.
+# keeps Mesa's driver (and, for OpenGL ES contexts, which SDL makes through
+# EGL, Mesa's EGL library) loaded to the program's end when it checks leaks
+# (AddressSanitizer, or LeakSanitizer alone): unloaded at exit, their globals
+# vanish and the blocks only they pointed to would be reported as leaks in an
+# unknown module, where no suppression can name them.
 keep_driver() {
     KEEP_DRIVER=()
     # Not "ldd | grep -q": under pipefail, ldd killed by the early exit of
     # grep would read as no match.
     [[ "$(ldd "$1" 2>/dev/null)" == *lib[al]san* ]] || return 0
-    local driver
-    driver="$(find /usr/lib -path '*/dri/swrast_dri.so' 2>/dev/null | head -n 1)"
-    [[ -z "$driver" ]] || KEEP_DRIVER=(env "LD_PRELOAD=$driver"
+    local libraries
+    libraries="$(find /usr/lib -path '*/dri/swrast_dri.so' -o -name 'libEGL_mesa.so.0' 2>/dev/null |
+        tr '\n' ' ' || true)"
+    [[ -z "$libraries" ]] || KEEP_DRIVER=(env "LD_PRELOAD=${libraries% }"
         "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
 }

@@ -414,7 +414,7 @@ soak() {
     local summary
     summary="$(
         echo "seed $SOAK_SEED, ${SECONDS}s: $RUNS runs, $ACTIONS random actions ($RESIZES resizes)," \
-            "$SOLVED levels finished, $RESETS progress resets, $QUITS quits from the menu, $CHECKS file checks"
+            "$SOLVED levels finished, $RESETS progress resets asked through the menu, $QUITS quits from the menu, $CHECKS file checks"
         printf '%s\n' "${MEMORY_LINES[@]}"
         if ((SANITIZED)); then
             echo "memory: not measured (sanitized build)"
