@@ -3,8 +3,6 @@
 # for sound and a full or read-only disk, the game plays on and says so).
 source "$(dirname "$0")/lib.sh"
 
-PREFS="$XDG_DATA_HOME/kesp/coilwend"
-
 # run_to_panic <expected line prefix> <command...>: the command must end the
 # game with the panic status within a minute, after logging the line.
 run_to_panic() {
@@ -60,7 +58,7 @@ if ! mount -t tmpfs -o size=64k tmpfs "$DISK" 2>/dev/null; then
 fi
 trap 'status=$?; umount "$DISK" 2>/dev/null; (exit $status); cleanup' EXIT
 export XDG_DATA_HOME="$DISK"
-PREFS="$DISK/kesp/coilwend" SAVE_FILE="$DISK/kesp/coilwend/save" LOG_FILE="$DISK/kesp/coilwend/log"
+PREFS="$DISK/kesp/coilwend" SAVE_FILE="$DISK/kesp/coilwend/save"
 write_save "completed:38.rs" "selected:38.rs"
 head -c 100000 /dev/zero >"$DISK/filler" 2>/dev/null || true
 
