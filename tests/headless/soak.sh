@@ -350,6 +350,17 @@ warm_up_tour() {
 # fixed threshold sends them back to the system when the window shrinks.
 export GLIBC_TUNABLES="${GLIBC_TUNABLES:+$GLIBC_TUNABLES:}glibc.malloc.mmap_threshold=131072"
 
+# judge_memory <kB...>: one run's readings after its warm-up; the last may
+# not exceed the first by the limit.
+judge_memory() {
+    (($# > 1)) || return 0
+    local growth=$((${!#} - $1))
+    MEMORY_LINES+=("run $RUNS, resident kB after warm-up: $* ($growth kB)")
+    echo "${MEMORY_LINES[-1]}"
+    ((growth <= WORST_GROWTH_KB)) || WORST_GROWTH_KB=$growth
+    ((growth < LEAK_LIMIT_KB)) || fail "resident memory grew by $growth kB in run $RUNS (seed $SOAK_SEED)"
+}
+
 # run_once <seconds>: one game run on the same folder, ended with SIGTERM.
 run_once() {
     local length=$1
@@ -376,6 +387,7 @@ run_once() {
             [[ "$GAME_STATUS" == 0 ]] || fail "the game ended with status $GAME_STATUS (seed $SOAK_SEED)"
             QUITS=$((QUITS + 1))
             echo "the game was quit from the menu; starting it again"
+            judge_memory "${samples[@]}"
             return 0
         fi
         check_all
@@ -386,14 +398,7 @@ run_once() {
         refocus
     done
     ((${#samples[@]} == 0)) || samples+=("$(resident_kb)")
-    if ((${#samples[@]} > 1)); then
-        local growth=$((samples[-1] - samples[0]))
-        MEMORY_LINES+=("run $RUNS, resident kB after warm-up: ${samples[*]} ($growth kB)")
-        echo "${MEMORY_LINES[-1]}"
-        ((growth > WORST_GROWTH_KB)) && WORST_GROWTH_KB=$growth
-        ((growth < LEAK_LIMIT_KB)) ||
-            fail "resident memory grew by $growth kB in run $RUNS (seed $SOAK_SEED)"
-    fi
+    judge_memory "${samples[@]}"
     stop_game
     [[ "$GAME_STATUS" == 0 ]] || fail "exit status $GAME_STATUS after SIGTERM (seed $SOAK_SEED)"
     check_all
