@@ -350,6 +350,19 @@ warm_up_tour() {
 # fixed threshold sends them back to the system when the window shrinks.
 export GLIBC_TUNABLES="${GLIBC_TUNABLES:+$GLIBC_TUNABLES:}glibc.malloc.mmap_threshold=131072"
 
+# take_sample: appends a reading to the caller's samples. The glyph cache
+# grows in logged steps (to 4096 x 4096 at most) as more text is drawn
+# large; a new baseline starts after each step (cache_steps counts them).
+take_sample() {
+    local steps
+    steps="$(count_lines '^Growing font cache')"
+    if [[ "$steps" != "$cache_steps" ]]; then
+        cache_steps=$steps
+        samples=()
+    fi
+    samples+=("$(resident_kb)")
+}
+
 # judge_memory <kB...>: one run's readings after its warm-up; the last may
 # not exceed the first by the limit.
 judge_memory() {
@@ -374,7 +387,7 @@ run_once() {
     solve_selected
     check_all
     warm_up_tour
-    local started=$SECONDS next_sample=$((SECONDS + SOAK_WARMUP)) samples=()
+    local started=$SECONDS next_sample=$((SECONDS + SOAK_WARMUP)) samples=() cache_steps=""
     while ((SECONDS - started < length)); do
         local burst
         for ((burst = 0; burst < 20; ++burst)); do random_action; done
@@ -392,12 +405,12 @@ run_once() {
         fi
         check_all
         if ((SANITIZED == 0 && SECONDS >= next_sample)); then
-            samples+=("$(resident_kb)")
+            take_sample
             next_sample=$((SECONDS + SOAK_SAMPLE_EVERY))
         fi
         refocus
     done
-    ((${#samples[@]} == 0)) || samples+=("$(resident_kb)")
+    ((${#samples[@]} == 0)) || take_sample
     judge_memory "${samples[@]}"
     stop_game
     [[ "$GAME_STATUS" == 0 ]] || fail "exit status $GAME_STATUS after SIGTERM (seed $SOAK_SEED)"
