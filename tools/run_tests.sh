@@ -41,13 +41,16 @@ fi
 # The benchmarks are built (and so compile-checked) in the normal build only.
 if configure_and_build "sanitized" "$root/build-sanitize" -DCOILWEND_SANITIZE=ON \
     -DCOILWEND_BENCH=OFF; then
-    # Leaks count in the unit tests. Everything else runs the real game or
-    # tools on the system's GL driver, whose own allocations outlive the
-    # program, so leak checking is off there (memory errors still stop them).
+    # Leaks count in the unit tests and in the headless ones, which run the
+    # real game (tests/headless/lsan_suppressions.txt lists what the GL
+    # driver and SDL keep to the end). The rest have no leak checking (memory
+    # errors still stop them).
     ASAN_OPTIONS="detect_leaks=1:$asan_common" \
         run_ctest "sanitized: unit tests" "$root/build-sanitize" -L unit
+    ASAN_OPTIONS="detect_leaks=1:$asan_common" \
+        run_ctest "sanitized: headless tests" "$root/build-sanitize" -L headless
     ASAN_OPTIONS="detect_leaks=0:$asan_common" \
-        run_ctest "sanitized: all other tests" "$root/build-sanitize" -LE unit
+        run_ctest "sanitized: all other tests" "$root/build-sanitize" -LE 'unit|headless'
 else
     failed+=("sanitized build")
 fi

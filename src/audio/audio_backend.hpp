@@ -29,6 +29,8 @@ class AudioBackend {
     virtual ChunkHandle load_chunk(AudioBytes wav) = 0;
     // Plays once on the first free channel; dropped when every channel is busy.
     virtual void play_chunk(ChunkHandle chunk) = 0;
+    // Releases a decoded sound effect; it may no longer be played.
+    virtual void free_chunk(ChunkHandle chunk) = 0;
     // The volume of every channel, 0 to 127.
     virtual void set_channel_volume(int volume) = 0;
 

@@ -16,7 +16,8 @@ class MixerSession {
 };
 
 // Starts SDL audio and the mixer (22050 Hz, 16-bit stereo). A mixer without
-// Ogg Vorbis support is logged and tolerated; everything else is fatal.
+// Ogg Vorbis support is logged and tolerated, and so is a missing sound
+// device (the game then plays in silence); everything else is fatal.
 std::unique_ptr<MixerSession> open_audio();
 
 } // namespace coilwend

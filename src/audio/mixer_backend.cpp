@@ -39,6 +39,10 @@ ChunkHandle MixerBackend::load_chunk(AudioBytes wav) {
     return to_handle<ChunkHandle>(chunk);
 }
 
+void MixerBackend::free_chunk(ChunkHandle chunk) {
+    Mix_FreeChunk(from_handle<Mix_Chunk>(chunk));
+}
+
 void MixerBackend::play_chunk(ChunkHandle chunk) {
     // -1 when every channel is busy: the cue is simply not heard.
     Mix_PlayChannelTimed(-1, from_handle<Mix_Chunk>(chunk), 0, -1);

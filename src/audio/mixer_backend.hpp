@@ -9,6 +9,7 @@ namespace coilwend {
 class MixerBackend final : public AudioBackend {
   public:
     ChunkHandle load_chunk(AudioBytes wav) override;
+    void free_chunk(ChunkHandle chunk) override;
     void play_chunk(ChunkHandle chunk) override;
     void set_channel_volume(int volume) override;
     StreamHandle open_stream(AudioBytes data) override;

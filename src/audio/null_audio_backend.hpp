@@ -13,6 +13,7 @@ namespace coilwend {
 class NullAudioBackend final : public AudioBackend {
   public:
     ChunkHandle load_chunk(AudioBytes wav) override;
+    void free_chunk(ChunkHandle chunk) override;
     void play_chunk(ChunkHandle chunk) override;
     void set_channel_volume(int volume) override;
     StreamHandle open_stream(AudioBytes data) override;
@@ -37,6 +38,7 @@ class NullAudioBackend final : public AudioBackend {
     int channel_volume = kFullVolume;
     int music_volume = kFullVolume;
     bool music_paused = false;
+    int live_chunks = 0; // loaded and not yet freed
     int open_streams = 0;
 
   private:

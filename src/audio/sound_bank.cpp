@@ -6,6 +6,11 @@ namespace coilwend {
 
 SoundBank::SoundBank(AudioBackend& backend) : backend_(backend) {}
 
+SoundBank::~SoundBank() {
+    for (const ChunkHandle chunk : chunks_)
+        backend_.free_chunk(chunk);
+}
+
 void SoundBank::play_sound(std::uint8_t cue) {
     // Decoding all of them at once keeps the cost in one place, before the
     // first move rather than spread over the first few.

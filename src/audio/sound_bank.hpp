@@ -1,6 +1,6 @@
 #pragma once
 // The sound effects, decoded on the first cue of the run and kept until the
-// end. The bank is the SoundCues that the level rules play through: set
+// bank goes, at the program's end. The bank is the SoundCues that the level rules play through: set
 // LevelPlay::sounds to it.
 
 #include "audio/audio_backend.hpp"
@@ -15,6 +15,10 @@ class SoundBank final : public SoundCues {
   public:
     // The backend must outlive the bank.
     explicit SoundBank(AudioBackend& backend);
+    // Frees the decoded sounds through the backend.
+    ~SoundBank() override;
+    SoundBank(const SoundBank&) = delete;
+    SoundBank& operator=(const SoundBank&) = delete;
 
     // Plays a cue once; cues past the last sound play the last sound.
     void play_sound(std::uint8_t cue);

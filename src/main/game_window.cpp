@@ -7,6 +7,7 @@
 #include "main/embedded_assets.hpp"
 #include "main/gl_attributes.hpp"
 #include "main/sdl_error.hpp"
+#include "main/startup_checks.hpp"
 #include "main/window_size.hpp"
 
 namespace coilwend {
@@ -106,7 +107,7 @@ WindowHandle create_game_window() {
         drop_multisampling_and_srgb();
         window.reset(open_window(size));
         if (!window)
-            fatal_sdl("Couldn't build window");
+            fatal(std::string("Couldn't build window: ") + SDL_GetError() + std::string(kGlAdvice));
     }
     SDL_SetWindowMinimumSize(window.get(), kMinimumWindow.width, kMinimumWindow.height);
     set_window_icon(window.get());

@@ -11,10 +11,13 @@ void set_gl_attribute(SDL_GLattr attribute, const char* name, int value) {
         fatal_sdl(std::string("couldn't set attribute ") + name);
 }
 
-void request_initial_gl_attributes() {
-    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+void request_initial_gl_attributes(GlRequest request) {
+    const bool gles = request != GlRequest::Desktop;
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_CONTEXT_PROFILE_MASK,
+                              gles ? SDL_GL_CONTEXT_PROFILE_ES
+                                   : SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_CONTEXT_MAJOR_VERSION, request == GlRequest::Gles2 ? 2 : 3);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_CONTEXT_MINOR_VERSION, gles ? 0 : 1);
     COILWEND_SET_GL_ATTRIBUTE(SDL_GL_RED_SIZE, 8);
     COILWEND_SET_GL_ATTRIBUTE(SDL_GL_GREEN_SIZE, 8);
     COILWEND_SET_GL_ATTRIBUTE(SDL_GL_BLUE_SIZE, 8);

@@ -5,6 +5,7 @@
 #include "graphics/gl_functions.hpp"
 #include "main/gl_attributes.hpp"
 #include "main/sdl_error.hpp"
+#include "main/startup_checks.hpp"
 
 #include <algorithm>
 #include <array>
@@ -47,7 +48,7 @@ GlContextHandle create_with_fallbacks(SDL_Window* window) {
         context.reset(SDL_GL_CreateContext(window));
     }
     if (!context)
-        fatal_sdl("Couldn't get GL context");
+        fatal(std::string("Couldn't get GL context: ") + SDL_GetError() + std::string(kGlAdvice));
     return context;
 }
 

@@ -22,6 +22,7 @@
 #include "main/screen_sizes.hpp"
 #include "main/sdl_error.hpp"
 #include "main/sdl_handles.hpp"
+#include "main/startup_checks.hpp"
 #include "main/startup_settings.hpp"
 #include "main/version.hpp"
 #include "overworld_rendering/overworld_renderer.hpp"
@@ -42,15 +43,6 @@
 namespace coilwend {
 namespace {
 
-std::string preferences_dir() {
-    char* path = SDL_GetPrefPath("kesp", "coilwend");
-    if (path == nullptr)
-        fatal("bad pref_path");
-    std::string dir(path);
-    SDL_free(path);
-    return dir;
-}
-
 int run_game(std::span<const char* const> arguments) {
     return_large_blocks_when_freed();
     // The message box goes in before anything can fail, so that even a
@@ -60,6 +52,7 @@ int run_game(std::span<const char* const> arguments) {
     set_log_file(prefs + "log");
     log_line("Hello!");
     log_line("Version " + std::string(game_version()));
+    log_unwritable_preferences(prefs);
     // The level definitions are compiled in; building them now means a
     // broken one stops the game before any window opens.
     level_definitions();
@@ -72,8 +65,9 @@ int run_game(std::span<const char* const> arguments) {
     const SdlLibrary sdl;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         fatal_sdl("Couldn't get video subsystem");
+    require_visible_display();
 
-    request_initial_gl_attributes();
+    request_initial_gl_attributes(requested_gl(arguments));
     const WindowHandle window = create_game_window();
     // The font and the icon atlas need no GL, so the other core decodes them
     // while this one makes the GL context; started once the window shows, so
@@ -81,7 +75,7 @@ int run_game(std::span<const char* const> arguments) {
     std::future<UiAssets> ui_assets = std::async(std::launch::async, load_ui_assets);
     const GlContextHandle context = create_gl_context(window.get(), diagnostics);
     const auto mixer = open_audio();
-    static MixerBackend mixer_backend; // the sound bank keeps its chunks to the end
+    static MixerBackend mixer_backend; // outlives the sound bank, which frees its chunks through it
     install_audio_backend(mixer_backend);
     load_startup_settings(prefs);
     restore_window_placement(window.get());

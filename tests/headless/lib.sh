@@ -12,8 +12,8 @@ GAME_OUT="$WORK/stdout"
 export XDG_DATA_HOME="$WORK/data"
 export SDL_AUDIODRIVER=dummy
 export LIBGL_ALWAYS_SOFTWARE=1
-# In sanitized builds the GL driver's own allocations outlive the game.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+source "$(dirname "${BASH_SOURCE[0]}")/leak_check.sh"
+keep_driver "$GAME"
 mkdir -p "$XDG_DATA_HOME"
 LOG_FILE="$XDG_DATA_HOME/kesp/coilwend/log"
 
@@ -71,7 +71,7 @@ start_game() {
     # Emptied here, not by the background redirection, so no check can read
     # the previous run's output.
     : >"$GAME_OUT"
-    "$GAME" "$@" >>"$GAME_OUT" 2>&1 </dev/null &
+    "${KEEP_DRIVER[@]}" "$GAME" "$@" >>"$GAME_OUT" 2>&1 </dev/null &
     GAME_PID=$!
 }
 
@@ -150,15 +150,16 @@ capture() {
     convert "$WORK/capture.png" -resize 50% "$1"
 }
 
-# settled <picture>: waits until two captures in a row are identical (any
-# animation has played out), leaving the last one in <picture>.
+# settled <picture> [pixels]: waits until two captures in a row differ in at
+# most that many pixels (default none: any animation has played out), leaving
+# the last one in <picture>.
 settled() {
-    local deadline=$((SECONDS + 90))
+    local deadline=$((SECONDS + 90)) allowed=${2:-0}
     capture "$WORK/previous.png"
     while true; do
         sleep 0.5
         capture "$1"
-        [[ "$(differing_pixels "$1" "$WORK/previous.png")" == 0 ]] && return
+        (($(differing_pixels "$1" "$WORK/previous.png") <= allowed)) && return
         ((SECONDS < deadline)) || fail "the screen did not settle within 90s"
         mv "$1" "$WORK/previous.png"
     done
@@ -202,7 +203,7 @@ SHOT="$(dirname "$GAME")/../../tools/render_shot/coilwend-render-shot"
 shot() {
     local out=$1
     shift
-    "$SHOT" --out "$out" "$@" >"$WORK/shot.log" 2>&1 || {
+    "${KEEP_DRIVER[@]}" "$SHOT" --out "$out" "$@" >"$WORK/shot.log" 2>&1 || {
         cat "$WORK/shot.log" >&2
         fail "coilwend-render-shot $* failed"
     }

@@ -41,9 +41,12 @@ fi
 export DISPLAY=":$(head -n1 "$work/display")"
 export LIBGL_ALWAYS_SOFTWARE=1
 
+source "$(dirname "$0")/leak_check.sh"
+keep_driver "$checker"
+
 status=0
 for dialect in desktop gles2 gles3; do
-    "$checker" "$dialect" >"$work/$dialect.log" 2>&1
+    "${KEEP_DRIVER[@]}" "$checker" "$dialect" >"$work/$dialect.log" 2>&1
     rc=$?
     if [ "$rc" -eq 0 ]; then
         echo "ok: $dialect programs compile and link"

@@ -35,6 +35,19 @@ TEST(SoundBank, DecodesOnTheFirstCueAndLaterCuesPlayTheLastSound) {
             << "cue " << cue;
 }
 
+TEST(SoundBank, FreesEveryDecodedSoundWhenItGoes) {
+    NullAudioBackend backend;
+    { SoundBank unused(backend); }
+    EXPECT_EQ(backend.live_chunks, 0);
+    {
+        SoundBank bank(backend);
+        bank.play_sound(0);
+        bank.play_sound(3);
+        EXPECT_EQ(backend.live_chunks, static_cast<int>(embedded_sounds().size()));
+    }
+    EXPECT_EQ(backend.live_chunks, 0);
+}
+
 TEST(MusicPlayer, EverySettingPlaysItsTrackAndTheRestShareTheLast) {
     NullAudioBackend backend;
     MusicPlayer player(backend);

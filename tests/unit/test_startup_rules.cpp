@@ -58,6 +58,19 @@ TEST(CommandLine, GivenNearMisses_ThenDiagnosticsAreNotWanted) {
     EXPECT_FALSE(wants_opengl_debug({}));
 }
 
+TEST(CommandLine, GivenOpenGlEsSwitches_ThenTheLastExactOneChoosesTheContext) {
+    using Args = std::vector<const char*>;
+    EXPECT_EQ(requested_gl(Args{"coilwend"}), GlRequest::Desktop);
+    EXPECT_EQ(requested_gl(Args{"coilwend", "-gles3"}), GlRequest::Gles3);
+    EXPECT_EQ(requested_gl(Args{"coilwend", "-gles3", "-opengl_debug", "-gles2"}),
+              GlRequest::Gles2);
+    EXPECT_EQ(requested_gl(Args{"coilwend", "-gles2", "-gles3"}), GlRequest::Gles3);
+    for (const char* near_miss : {"-GLES3", "--gles3", "-gles", "-gles4", "gles2", "-gles2x"})
+        EXPECT_EQ(requested_gl(Args{"coilwend", near_miss}), GlRequest::Desktop) << near_miss;
+    // The diagnostics switch is independent of the flavour.
+    EXPECT_TRUE(wants_opengl_debug(Args{"coilwend", "-gles2", "-opengl_debug"}));
+}
+
 TEST(MappingText, GivenCommentsBlankLinesAndCarriageReturns_ThenOnlyTrimmedMappingsRemain) {
     const std::string text = "# Windows - DINPUT\r\n"
                              "guid1,Pad One,a:b0,platform:Windows,\r\n"
