@@ -50,7 +50,7 @@ void BM_MapDamageBreathingCursor(benchmark::State& state) {
         frame.scenery_phase = std::fmod(frame.scenery_phase + 0.015f, 1.0f);
         const std::size_t cursor_at = build_map_markers(frame, markers);
         state.ResumeTiming();
-        regions = damage.next(view, markers, cursor_at, true);
+        regions = damage.next(view, markers, cursor_at, WorldBox{}, true);
         benchmark::DoNotOptimize(regions);
     }
     state.counters["redrawn %"] = 100.0 * double(regions.screen.area()) / (kWidth * kHeight);

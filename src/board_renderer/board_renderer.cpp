@@ -98,23 +98,21 @@ void BoardRenderer::draw(const BoardFrame& frame) {
     const BoardOverlays overlays = build_board_overlays(frame, event, camera_, scratch.overlay);
     build_icon_overlays(overlays);
     const BoardRegions regions = damage(overlays, puzzle.exit, static_rebuilt, dynamic_rebuilt);
-    // An iris redraws every frame whole: straight into the window.
-    const bool in_window = regions.iris;
 
     const BoardBuffers buffers{snakes_, ground_, pieces_, scenery_};
     // The shadow map keeps the last shadow pass where the geometry is unchanged.
     if (!regions.shadow.empty() && shader_dialect() != ShaderDialect::Gles2)
         shadow_pass(programs_, shadow_, buffers, regions.shadow);
-    if (canvas_ != nullptr && in_window)
-        canvas_->begin_whole_in_window(this);
+    // An iris redraws every frame whole.
+    PixelRect drawn = regions.screen;
+    if (canvas_ != nullptr && regions.iris)
+        canvas_->begin_whole(this);
     else if (canvas_ != nullptr)
-        canvas_->begin_region(this, regions.screen);
-    if (!regions.screen.empty()) {
+        drawn = canvas_->begin_region(this, regions.screen);
+    if (regions.iris || !drawn.empty()) {
         main_pass(programs_, shadow_, buffers);
         draw_overlays(overlays);
     }
-    if (canvas_ != nullptr)
-        canvas_->end_region();
     last_drawn_ = board_picture(frame);
 }
 

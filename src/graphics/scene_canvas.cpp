@@ -3,6 +3,7 @@
 #include "game/log.hpp"
 #include "graphics/gl_context_info.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -13,6 +14,8 @@ namespace {
 
 // GL_MESA_framebuffer_flip_y's parameter.
 constexpr GLenum kFramebufferFlipY = 0x8BBB;
+// The samples a pixel of the picture has when the window has none of its own.
+constexpr GLint kCanvasSamples = 4;
 
 bool has_extension(const char* name) {
     GLint count = 0;
@@ -65,14 +68,22 @@ GLenum depth_format(GLint depth_bits, GLint stencil_bits) {
 
 } // namespace
 
-SceneCanvas SceneCanvas::create() {
+SceneCanvas SceneCanvas::create(bool window_keeps_back_buffer) {
     SceneCanvas canvas;
     if (!has_canvas_entry_points() || shader_dialect() != ShaderDialect::Desktop)
         return canvas;
     bind_system_framebuffer();
     const bool named = system_framebuffer() != 0;
     const GLenum colour = named ? GL_COLOR_ATTACHMENT0 : GL_BACK_LEFT;
+    // A multisampled window gets a copy of each sample; a single-sampled one
+    // (as the game asks for when it can draw here) a resolved picture.
     gl.GetIntegerv(GL_SAMPLES, &canvas.samples_);
+    if (canvas.samples_ <= 0) {
+        GLint most = 0;
+        gl.GetIntegerv(GL_MAX_SAMPLES, &most);
+        canvas.samples_ = std::clamp(most, 0, kCanvasSamples);
+    }
+    canvas.keeps_back_buffer_ = window_keeps_back_buffer;
     canvas.colour_format_ =
         window_buffer_property(colour, GL_FRAMEBUFFER_ATTACHMENT_COLOR_ENCODING) == GL_SRGB
             ? GL_SRGB8_ALPHA8
@@ -101,6 +112,7 @@ SceneCanvas& SceneCanvas::operator=(SceneCanvas&& other) noexcept {
     if (this != &other) {
         release();
         usable_ = other.usable_;
+        keeps_back_buffer_ = other.keeps_back_buffer_;
         samples_ = other.samples_;
         colour_format_ = other.colour_format_;
         depth_format_ = other.depth_format_;
@@ -114,6 +126,7 @@ SceneCanvas& SceneCanvas::operator=(SceneCanvas&& other) noexcept {
         drawing_ = nullptr;
         presented_ = true;
         kept_ = false;
+        window_whole_ = false;
     }
     return *this;
 }
@@ -127,6 +140,7 @@ void SceneCanvas::release() {
     framebuffer_ = colour_ = depth_ = 0;
     width_ = height_ = 0;
     drawn_by_ = nullptr;
+    window_whole_ = false;
 }
 
 void SceneCanvas::allocate(std::uint32_t width, std::uint32_t height) {
@@ -171,7 +185,9 @@ void SceneCanvas::begin_frame(std::uint32_t width, std::uint32_t height) {
     presented_ = false;
     drawing_ = nullptr;
     kept_ = false;
-    in_window_ = false;
+    scissored_ = false;
+    damage_ = {};
+    region_ = {};
     drawn_pixels_ = 0;
     if (usable_ && (framebuffer_ == 0 || width != width_ || height != height_))
         allocate(width, height);
@@ -188,61 +204,71 @@ void SceneCanvas::begin_frame(std::uint32_t width, std::uint32_t height) {
     gl.BindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
 }
 
+void SceneCanvas::add_damage(const PixelRect& pixels) {
+    damage_ = united(damage_, clamped(pixels, width_, height_));
+}
+
 bool SceneCanvas::holds_last_frame_of(const void* owner) const {
     return framebuffer_ != 0 && !presented_ && kept_ && owner != nullptr && drawn_by_ == owner;
 }
 
-void SceneCanvas::begin_region(const void* owner, const PixelRect& region) {
+PixelRect SceneCanvas::begin_region(const void* owner, const PixelRect& region) {
     drawing_ = owner;
+    const PixelRect whole{0, 0, std::int32_t(width_), std::int32_t(height_)};
     if (framebuffer_ == 0 || presented_)
-        return; // the window was cleared whole when the frame began
-    drawn_pixels_ += region.area();
-    scissored_ = region != PixelRect{0, 0, std::int32_t(width_), std::int32_t(height_)};
+        return region; // the window was cleared whole when the frame began
+    region_ =
+        kept_ && drawn_by_ == owner ? united(clamped(region, width_, height_), damage_) : whole;
+    drawn_pixels_ += region_.area();
+    scissored_ = region_ != whole;
     if (scissored_) {
         gl.Enable(GL_SCISSOR_TEST);
-        gl.Scissor(region.x0, region.y0, region.x1 - region.x0, region.y1 - region.y0);
+        gl.Scissor(region_.x0, region_.y0, region_.x1 - region_.x0, region_.y1 - region_.y0);
     }
     clear_bound_framebuffer();
+    return region_;
 }
 
-void SceneCanvas::begin_whole_in_window(const void* owner) {
-    drawing_ = owner;
-    if (framebuffer_ == 0 || presented_)
-        return; // the window was cleared whole when the frame began
-    drawn_pixels_ += std::int64_t(width_) * height_;
-    in_window_ = true;
-    set_scene_framebuffer(system_framebuffer());
-    bind_system_framebuffer();
+void SceneCanvas::begin_whole(const void* owner) {
+    begin_region(owner, {0, 0, std::int32_t(width_), std::int32_t(height_)});
+}
+
+void SceneCanvas::begin_interface() {
+    if (framebuffer_ == 0 || presented_ || drawing_ != nullptr)
+        return;
+    // Nobody drew a scene: the interface stands on a cleared picture, which
+    // belongs to no renderer.
+    drawing_ = this;
+    region_ = {0, 0, std::int32_t(width_), std::int32_t(height_)};
+    drawn_pixels_ += region_.area();
     clear_bound_framebuffer();
-}
-
-void SceneCanvas::end_region() {
-    if (scissored_)
-        gl.Disable(GL_SCISSOR_TEST);
-    scissored_ = false;
 }
 
 void SceneCanvas::present() {
     if (presented_)
         return;
     presented_ = true;
+    if (scissored_)
+        gl.Disable(GL_SCISSOR_TEST);
+    scissored_ = false;
     if (framebuffer_ == 0)
         return;
-    if (in_window_) {
-        in_window_ = false;
-        drawn_by_ = nullptr;
-        return;
-    }
-    if (drawing_ == nullptr)
-        clear_bound_framebuffer();
+    begin_interface();
     drawn_by_ = drawing_;
-    const auto w = static_cast<GLint>(width_), h = static_cast<GLint>(height_);
+    const PixelRect whole{0, 0, std::int32_t(width_), std::int32_t(height_)};
+    // The window keeps the rest of the last frame only where the back
+    // buffer survives a swap and it once got a whole frame of this size.
+    const PixelRect copied = keeps_back_buffer_ && window_whole_ ? region_ : whole;
+    window_whole_ = true;
     gl.BindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
     gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, system_framebuffer());
-    // The stored values are already encoded; copy them as they are.
-    gl.Disable(GL_FRAMEBUFFER_SRGB);
-    gl.BlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    gl.Enable(GL_FRAMEBUFFER_SRGB);
+    if (!copied.empty()) {
+        // The stored values are already encoded; copy them as they are.
+        gl.Disable(GL_FRAMEBUFFER_SRGB);
+        gl.BlitFramebuffer(copied.x0, copied.y0, copied.x1, copied.y1, copied.x0, copied.y0,
+                           copied.x1, copied.y1, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        gl.Enable(GL_FRAMEBUFFER_SRGB);
+    }
     set_scene_framebuffer(system_framebuffer());
     bind_system_framebuffer();
 }
@@ -250,6 +276,7 @@ void SceneCanvas::present() {
 void SceneCanvas::forget() {
     drawn_by_ = nullptr;
     kept_ = false;
+    window_whole_ = false;
 }
 
 } // namespace coilwend

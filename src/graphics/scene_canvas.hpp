@@ -1,13 +1,16 @@
 #pragma once
-// The scene's picture, kept from frame to frame in an offscreen framebuffer
-// with the window's sample count and colour encoding. The window's own back
-// buffer holds nothing certain after a swap, so a renderer that redraws only
-// what changed draws here and the canvas copies the whole picture to the
-// window once a frame; the interface is drawn over the copy.
+// The frame's picture, kept from frame to frame in a multisampled offscreen
+// framebuffer with the window's colour encoding: the scene, the plume and the
+// menu's veil, and the interface over them. A renderer that redraws only what
+// changed scissors to that region; the interface adds the pixels where it
+// changed. Once a frame the canvas resolves into the single-sampled window:
+// only the redrawn region where the window's back buffer is known to keep
+// its content across swaps, else the whole picture. Resolving here instead of
+// at every swap is what makes a frame that changed little cost little.
 //
 // Without the entry points it needs (multisampled renderbuffers, blits) the
-// canvas stands aside: the scene is drawn straight into the window and every
-// frame is drawn whole, as before.
+// canvas stands aside: the window is multisampled itself, everything is
+// drawn straight into it and every frame is drawn whole.
 
 #include "graphics/gl_functions.hpp"
 #include "graphics/pixel_rect.hpp"
@@ -18,9 +21,11 @@ namespace coilwend {
 
 class SceneCanvas {
   public:
-    // Reads the window framebuffer's sample count and encoding; needs a
-    // current context and the system framebuffer read. Allocates nothing yet.
-    static SceneCanvas create();
+    // Reads the window framebuffer's encoding and depth; needs a current
+    // context and the system framebuffer read. Allocates nothing yet.
+    // `window_keeps_back_buffer`: after a swap the back buffer still holds
+    // the frame just shown, so a frame may resolve only what it redrew.
+    static SceneCanvas create(bool window_keeps_back_buffer = false);
     // A canvas that stands aside (for tests and tools that draw directly).
     SceneCanvas() = default;
     ~SceneCanvas();
@@ -32,20 +37,24 @@ class SceneCanvas {
     // Starts a frame: sizes the canvas to the drawable (a new size loses the
     // picture) and binds it as the scene framebuffer.
     void begin_frame(std::uint32_t width, std::uint32_t height);
+    // Pixels that change this frame for reasons the scene does not know
+    // (the interface): added to the region the scene's owner redraws.
+    void add_damage(const PixelRect& pixels);
     // True when the canvas holds exactly the picture `owner` drew in the
     // frame just before this one, so it may redraw only what changed.
     bool holds_last_frame_of(const void* owner) const;
-    // The owner draws into `region` this frame: scissors to it and clears it
-    // to transparent black and the far depth. A whole-frame region needs no
-    // scissor. Call end_region after drawing.
-    void begin_region(const void* owner, const PixelRect& region);
-    // While the view moves every frame is drawn whole and none can be kept:
-    // the owner draws this one straight into the window (cleared), which
-    // spares the copy, and the canvas holds no picture afterwards.
-    void begin_whole_in_window(const void* owner);
-    void end_region();
-    // Copies the picture to the window and binds the window's framebuffer.
-    // Once a frame: later calls do nothing. A frame nobody drew is cleared.
+    // The owner draws into `region`, widened by the damage added, this
+    // frame: scissors to it until present() and clears it to transparent
+    // black and the far depth. Returns the region to draw (the whole frame
+    // when the canvas stands aside); empty when nothing needs drawing.
+    PixelRect begin_region(const void* owner, const PixelRect& region);
+    // The owner draws the whole frame (a moving view, an iris).
+    void begin_whole(const void* owner);
+    // Before the interface is drawn: a frame no owner drew is cleared whole.
+    void begin_interface();
+    // Resolves the region drawn this frame (or the whole picture) into the
+    // window and binds the window's framebuffer. Once a frame: later calls
+    // do nothing.
     void present();
     // Forgets the picture (after a lost or reset context, or when the
     // caller drew around the canvas).
@@ -64,6 +73,7 @@ class SceneCanvas {
     void allocate(std::uint32_t width, std::uint32_t height);
 
     bool usable_ = false; // the driver offers what the canvas needs
+    bool keeps_back_buffer_ = false;
     GLint samples_ = 0;
     GLenum colour_format_ = GL_RGBA8;
     GLenum depth_format_ = GL_DEPTH24_STENCIL8;
@@ -77,8 +87,10 @@ class SceneCanvas {
     bool presented_ = true;          // no frame begun, or this one copied out
     bool kept_ = false;              // the picture survived into this frame
     bool scissored_ = false;
-    bool in_window_ = false;        // this frame was drawn straight into the window
-    std::int64_t drawn_pixels_ = 0; // a region narrower than the frame is being drawn
+    bool window_whole_ = false; // the window's back buffer holds the last resolved frame
+    PixelRect damage_;          // added by add_damage this frame
+    PixelRect region_;          // drawn this frame
+    std::int64_t drawn_pixels_ = 0;
 };
 
 } // namespace coilwend

@@ -22,8 +22,11 @@ void request_initial_gl_attributes(GlRequest request) {
     COILWEND_SET_GL_ATTRIBUTE(SDL_GL_GREEN_SIZE, 8);
     COILWEND_SET_GL_ATTRIBUTE(SDL_GL_BLUE_SIZE, 8);
     COILWEND_SET_GL_ATTRIBUTE(SDL_GL_ALPHA_SIZE, 8);
-    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_MULTISAMPLEBUFFERS, 1);
-    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_MULTISAMPLESAMPLES, 4);
+    // On desktop GL the frame is drawn multisampled into the scene canvas,
+    // which resolves into the window only what changed; a multisampled window
+    // would be resolved whole at every swap. GLES draws straight into it.
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_MULTISAMPLEBUFFERS, gles ? 1 : 0);
+    COILWEND_SET_GL_ATTRIBUTE(SDL_GL_MULTISAMPLESAMPLES, gles ? 4 : 0);
     COILWEND_SET_GL_ATTRIBUTE(SDL_GL_FRAMEBUFFER_SRGB_CAPABLE, 1);
     // No context exists yet, so SDL refuses this; the request is repeated once
     // the context is current (create_gl_context), where it can take effect.

@@ -152,6 +152,14 @@ void log_gl_strings() {
 
 } // namespace
 
+bool back_buffer_survives_swap() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::string_view(driver) != "x11")
+        return false;
+    const std::string renderer = gl_text(GL_RENDERER);
+    return renderer.starts_with("llvmpipe") || renderer.starts_with("softpipe");
+}
+
 GlContextHandle create_gl_context(SDL_Window* window, GlDiagnostics diagnostics) {
     GlContextHandle context = create_with_fallbacks(window);
 

@@ -16,4 +16,11 @@ enum class GlDiagnostics : std::uint8_t { Quiet, Verbose };
 // Every failure stops the program.
 GlContextHandle create_gl_context(SDL_Window* window, GlDiagnostics diagnostics);
 
+// True where the window's back buffer is known to still hold the frame just
+// shown after a swap, so a frame need only copy into it what changed: Mesa's
+// software rasterisers under X11 draw into a buffer of their own and copy it
+// to the window at each swap. Elsewhere (a GPU's swap chain, Wayland) the
+// back buffer may be another one, and each frame is copied whole.
+bool back_buffer_survives_swap();
+
 } // namespace coilwend

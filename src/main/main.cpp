@@ -90,7 +90,7 @@ int run_game(std::span<const char* const> arguments) {
     board.set_icon_atlas({ui->renderer.atlas_texture(), icon_rects});
     OverworldRenderer map = OverworldRenderer::create();
     // Both renderers keep their picture here and redraw only what changed.
-    SceneCanvas canvas = SceneCanvas::create();
+    SceneCanvas canvas = SceneCanvas::create(back_buffer_survives_swap());
     board.set_canvas(&canvas);
     map.set_canvas(&canvas);
     const OpenControllers controllers = open_game_controllers();

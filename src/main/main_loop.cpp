@@ -278,16 +278,22 @@ bool run_due_passes(LoopState& loop, SDL_Window* window, EventPump& pump, Game& 
     return true;
 }
 
-// The scene goes into the canvas, which keeps what did not change; the
-// canvas is copied to the window and the interface drawn over the copy.
+// The frame goes into the canvas, which keeps what did not change: the
+// interface is laid out first, so that where it changed is redrawn with the
+// scene's own changes, then the scene and the interface over it are drawn
+// there, and that region goes to the window.
 void draw_frame(SDL_Window* window, Game& game, UserInterface& ui, SceneCanvas& canvas,
                 const ScreenSizes& sizes, bool scene_drawn, bool left_button_down) {
     canvas.begin_frame(sizes.drawable_width, sizes.drawable_height);
     if (scene_drawn)
-        game.draw();
-    canvas.present();
+        game.queue_interface();
     draw_menu(game, ui.context);
+    canvas.add_damage(ui.renderer.prepare(ui.context));
+    if (scene_drawn)
+        game.draw_scene();
+    canvas.begin_interface();
     ui.renderer.end_of_frame(ui.context, left_button_down);
+    canvas.present();
     SDL_GL_SwapWindow(window);
 }
 

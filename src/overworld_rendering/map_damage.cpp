@@ -13,7 +13,8 @@ constexpr std::int32_t kEdgePixels = 2;
 
 bool same_view(const MapView& a, const MapView& b) {
     return a.proj.m == b.proj.m && a.light.m == b.light.m && a.drawable_width == b.drawable_width &&
-           a.drawable_height == b.drawable_height && a.shadow_size == b.shadow_size;
+           a.drawable_height == b.drawable_height && a.shadow_size == b.shadow_size &&
+           a.veiled == b.veiled;
 }
 
 bool same_vertices(std::span<const MeshVertex> a, std::span<const MeshVertex> b) {
@@ -37,8 +38,15 @@ float shadow_margin(const MapView& view) {
 
 } // namespace
 
+WorldBox plume_box(std::span<const PointVertex> quads) {
+    WorldBox box;
+    for (const PointVertex& v : quads)
+        box.add(Vec3{v.position[0], v.position[1], kPlumeHeight});
+    return box;
+}
+
 MapRegions MapDamage::next(const MapView& view, std::span<const MeshVertex> markers,
-                           std::size_t cursor_at, bool canvas_kept) {
+                           std::size_t cursor_at, const WorldBox& plume, bool canvas_kept) {
     cursor_at = std::min(cursor_at, markers.size());
     const std::span<const MeshVertex> still = markers.first(cursor_at);
     const std::span<const MeshVertex> cursor = markers.subspan(cursor_at);
@@ -64,10 +72,15 @@ MapRegions MapDamage::next(const MapView& view, std::span<const MeshVertex> mark
         }
         regions.shadow =
             box_pixels(view.light, changed, view.shadow_size, view.shadow_size, kEdgePixels);
+        WorldBox plume_moved = plume;
+        plume_moved.merge(previous_plume_);
         regions.screen =
             canvas_kept
-                ? box_pixels(view.proj, with_shadow(changed, kMapLightDirection, kLowestReceiver),
-                             view.drawable_width, view.drawable_height, kEdgePixels)
+                ? united(box_pixels(view.proj,
+                                    with_shadow(changed, kMapLightDirection, kLowestReceiver),
+                                    view.drawable_width, view.drawable_height, kEdgePixels),
+                         box_pixels(view.proj, plume_moved, view.drawable_width,
+                                    view.drawable_height, kEdgePixels))
                 : whole_screen;
     }
 
@@ -76,6 +89,7 @@ MapRegions MapDamage::next(const MapView& view, std::span<const MeshVertex> mark
     previous_markers_.assign(markers.begin(), markers.end());
     previous_cursor_at_ = cursor_at;
     previous_cursor_ = cursor_box;
+    previous_plume_ = plume;
     return regions;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // What of the map must be drawn again in a frame. The ground, the scenery and
-// the markers stand still between frames; only the breathing cursor (and the
-// plume, which is drawn over the finished picture) moves. When the view and
-// every marker but the cursor are as last time, only the pixels under the
-// cursor's old and new place and their shadows, and the shadow-map texels
-// under them, are drawn again.
+// the markers stand still between frames; only the breathing cursor and the
+// plume move. When the view, the menu's veil and every marker but the cursor
+// are as last time, only the pixels under the cursor's and the plume's old
+// and new places and the cursor's shadows, and the shadow-map texels under
+// them, are drawn again.
 
 #include "game/matrix.hpp"
 #include "graphics/pixel_rect.hpp"
@@ -26,7 +26,16 @@ struct MapView {
     std::uint32_t drawable_width = 0, drawable_height = 0;
     std::uint32_t shadow_size = 0; // the shadow map's side in texels
     float zoom = 1;                // the shadow map covers less of the world as it grows
+    bool veiled = false;           // the menu's veil lies over the map
 };
+
+// The plume's quads lie in this plane, above everything on the map (the
+// point program puts them there).
+inline constexpr float kPlumeHeight = 3.0f;
+
+// Where the plume's quads lie in the world. Its particles fade and drift
+// every pass, so wherever it lies is redrawn every frame.
+WorldBox plume_box(std::span<const PointVertex> quads);
 
 struct MapRegions {
     PixelRect shadow;    // shadow-map texels to draw again; empty: keep it
@@ -37,10 +46,11 @@ struct MapRegions {
 class MapDamage {
   public:
     // `markers` holds this frame's marker geometry with the cursor from
-    // `cursor_at` on; `canvas_kept` says whether the canvas still holds the
-    // last frame's picture. Remembers this frame for the next.
+    // `cursor_at` on; `plume` is where the plume lies; `canvas_kept` says
+    // whether the canvas still holds the last frame's picture. Remembers this
+    // frame for the next.
     MapRegions next(const MapView& view, std::span<const MeshVertex> markers, std::size_t cursor_at,
-                    bool canvas_kept);
+                    const WorldBox& plume, bool canvas_kept);
     // The next frame is drawn whole (the shadow map or the picture was lost).
     void forget() { have_previous_ = false; }
 
@@ -50,6 +60,7 @@ class MapDamage {
     std::vector<MeshVertex> previous_markers_;
     std::size_t previous_cursor_at_ = 0;
     WorldBox previous_cursor_;
+    WorldBox previous_plume_;
 };
 
 } // namespace coilwend

@@ -126,7 +126,6 @@ void OverworldRenderer::advance_scenery(bool final_won) {
 }
 
 void OverworldRenderer::draw_plume() {
-    plume_.build_quads(particle_vertices_);
     particles_.upload(particle_vertices_);
     // The plume floats over everything and hides nothing.
     gl.UseProgram(programs_.point);
@@ -165,23 +164,25 @@ void OverworldRenderer::draw(const OverworldFrame& frame) {
     view.drawable_height = frame.drawable_height;
     view.shadow_size = has_shadow_map() ? shadow_map_size : 0;
     view.zoom = frame.zoom;
+    view.veiled = frame.menu_open;
+    plume_.build_quads(particle_vertices_);
     const bool canvas_kept = canvas_ != nullptr && canvas_->holds_last_frame_of(this);
-    const MapRegions regions = damage_.next(view, marker_vertices_, cursor_at, canvas_kept);
+    const MapRegions regions =
+        damage_.next(view, marker_vertices_, cursor_at, plume_box(particle_vertices_), canvas_kept);
 
     set_view_uniforms(frame, view.light);
     if (has_shadow_map() && !regions.shadow.empty())
         shadow_pass(regions.shadow);
+    PixelRect drawn = regions.screen;
     if (canvas_ != nullptr && regions.moving)
-        canvas_->begin_whole_in_window(this);
+        canvas_->begin_whole(this);
     else if (canvas_ != nullptr)
-        canvas_->begin_region(this, regions.screen);
-    if (!regions.screen.empty())
-        main_pass(frame);
-    if (canvas_ != nullptr) {
-        canvas_->end_region();
-        // The plume and the veil change every frame: drawn over the copy.
-        canvas_->present();
-    }
+        drawn = canvas_->begin_region(this, regions.screen);
+    if (!regions.moving && drawn.empty())
+        return;
+    main_pass(frame);
+    // The plume and the veil lie over the whole scene; the canvas's scissor
+    // keeps them to the region redrawn.
     draw_plume();
     if (frame.menu_open)
         draw_menu_veil();

@@ -471,13 +471,23 @@ void Game::advance_title_camera() {
 }
 
 void Game::draw() {
-    level_drawn_last_ = play_.has_value();
-    if (play_) {
-        draw_level();
+    queue_interface();
+    draw_scene();
+}
+
+void Game::queue_interface() {
+    if (play_)
         queue_level_buttons();
-    } else {
+    else
+        queue_overworld_words();
+}
+
+void Game::draw_scene() {
+    level_drawn_last_ = play_.has_value();
+    if (play_)
+        draw_level();
+    else
         draw_overworld();
-    }
 }
 
 bool Game::scene_changed() const {
@@ -560,6 +570,11 @@ void Game::draw_overworld() {
             frame.title_progress = t.progress;
         out_.map->draw(frame);
     }
+}
+
+void Game::queue_overworld_words() {
+    const Transition& t = transition_;
+    const OverworldEntry& selected = world_.levels[world_.selected];
     if (out_.text != nullptr) {
         // The menu's own lines reach down to where the title sits.
         if (t.kind != TransitionKind::Title && !menu_) {

@@ -120,8 +120,13 @@ class Game {
     // when a solved level was left this pass, in which case nothing of the
     // scene is drawn.
     bool update();
-    // Draws what the passes so far left; advances nothing.
+    // Draws what the passes so far left; advances nothing. The same as
+    // queue_interface() then draw_scene().
     void draw();
+    // Queues the scene's words and buttons for the interface.
+    void queue_interface();
+    // Draws the scene through its renderer.
+    void draw_scene();
     // False when drawing now would show exactly the last drawn scene: a level
     // at rest. The map always moves (its plume and selection ring).
     bool scene_changed() const;
@@ -147,6 +152,7 @@ class Game {
     void draw_level();
     void queue_level_buttons();
     void draw_overworld();
+    void queue_overworld_words();
     void age_hint();
     void announce_hints();
     void keep_record();

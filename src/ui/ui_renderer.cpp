@@ -65,8 +65,8 @@ TextRenderer::TextRenderer(const Font& font, GLuint glyph_program, std::uint32_t
     : program_(glyph_program), texture_(first_cache_side(cache_ceiling)),
       frame_(font, cache_ceiling), buffer_(VertexBuffer<GlyphVertex>::create(glyph_program)) {}
 
-void TextRenderer::draw_text_queue(TextQueue& queue, DrawableSize drawable,
-                                   std::optional<std::uint64_t> dimmed_text) {
+std::span<const GlyphVertex> TextRenderer::prepare(TextQueue& queue, DrawableSize drawable,
+                                                   std::optional<std::uint64_t> dimmed_text) {
     gl.BindTexture(GL_TEXTURE_2D, texture_.name());
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
     if (drawable.width != last_drawable_.width || drawable.height != last_drawable_.height)
@@ -75,13 +75,27 @@ void TextRenderer::draw_text_queue(TextQueue& queue, DrawableSize drawable,
     const std::span<const GlyphVertex> mesh =
         frame_.build(queue, drawable.width, dimmed_text, texture_);
     buffer_.upload(mesh);
-    if (!mesh.empty()) {
-        gl.UseProgram(program_);
-        set_pixel_space(program_, drawable);
-        buffer_.draw();
-    }
+    prepared_vertices_ = mesh.size();
     gl.BindTexture(GL_TEXTURE_2D, 0);
     queue.clear();
+    return mesh;
+}
+
+void TextRenderer::draw(DrawableSize drawable) {
+    if (prepared_vertices_ == 0)
+        return;
+    gl.BindTexture(GL_TEXTURE_2D, texture_.name());
+    gl.UseProgram(program_);
+    set_pixel_space(program_, drawable);
+    buffer_.draw();
+    gl.BindTexture(GL_TEXTURE_2D, 0);
+    prepared_vertices_ = 0;
+}
+
+void TextRenderer::draw_text_queue(TextQueue& queue, DrawableSize drawable,
+                                   std::optional<std::uint64_t> dimmed_text) {
+    prepare(queue, drawable, dimmed_text);
+    draw(drawable);
 }
 
 GLuint upload_icon_atlas(const IconAtlas& atlas) {
@@ -106,9 +120,53 @@ UiRenderer::UiRenderer(const Font& font, const IconAtlas& atlas)
       icon_buffer_(VertexBuffer<IconVertex>::create(programs_.textured)),
       panel_buffer_(VertexBuffer<PanelVertex>::create(programs_.flat)) {}
 
-void UiRenderer::draw_icons(UiContext& context, DrawableSize drawable) {
+void UiRenderer::build_boxes(const UiContext& context, DrawableSize drawable) {
+    box_mesh_.clear();
+    if (drawable.width == 0 || drawable.height == 0)
+        return;
+    const auto w = static_cast<float>(drawable.width);
+    const auto h = static_cast<float>(drawable.height);
+    const auto c = kFaceColour;
+    for (const UiBox& box : context.box_queue) {
+        const float x0 = 2.0f * static_cast<float>(box.left) / w - 1.0f;
+        const float x1 = 2.0f * static_cast<float>(box.left + box.width) / w - 1.0f;
+        const float y0 = 1.0f - 2.0f * static_cast<float>(box.top) / h;
+        const float y1 = 1.0f - 2.0f * static_cast<float>(box.top + box.height) / h;
+        for (const auto& [x, y] :
+             {std::pair{x0, y0}, {x0, y1}, {x1, y1}, {x0, y0}, {x1, y1}, {x1, y0}})
+            box_mesh_.push_back({x, y, c.r, c.g, c.b, c.a});
+    }
+}
+
+PixelRect UiRenderer::prepare(UiContext& context) {
+    const DrawableSize drawable = drawable_size();
+    build_boxes(context, drawable);
+    const std::span<const GlyphVertex> text =
+        text_.prepare(context.text_queue, drawable, context.dimmed_text());
     build_icon_mesh(context.icon_queue, icon_uv_, context, icon_mesh_);
     icon_buffer_.upload(icon_mesh_);
+    prepared_ = true;
+
+    constexpr std::size_t kFlatFloats = sizeof(PanelVertex) / sizeof(float);
+    constexpr std::size_t kGlyphFloats = sizeof(GlyphVertex) / sizeof(float);
+    constexpr std::size_t kIconFloats = sizeof(IconVertex) / sizeof(float);
+    damage_.begin(drawable.width, drawable.height);
+    damage_.layer(as_floats(std::span<const PanelVertex>(panel_mesh_)), kFlatFloats, UiSpace::Clip);
+    damage_.layer(as_floats(std::span<const PanelVertex>(box_mesh_)), kFlatFloats, UiSpace::Clip);
+    damage_.layer(as_floats(text), kGlyphFloats, UiSpace::Pixels);
+    damage_.layer(as_floats(std::span<const IconVertex>(icon_mesh_)), kIconFloats, UiSpace::Pixels);
+    return damage_.end();
+}
+
+void UiRenderer::draw_flat(const std::vector<PanelVertex>& mesh) {
+    if (mesh.empty())
+        return;
+    gl.UseProgram(programs_.flat);
+    panel_buffer_.upload(mesh);
+    panel_buffer_.draw();
+}
+
+void UiRenderer::draw_icons(DrawableSize drawable) {
     if (icon_mesh_.empty())
         return;
     gl.UseProgram(programs_.textured);
@@ -121,34 +179,19 @@ void UiRenderer::draw_icons(UiContext& context, DrawableSize drawable) {
     gl.BindTexture(GL_TEXTURE_2D, 0);
 }
 
-void UiRenderer::draw_boxes(UiContext& context, DrawableSize drawable) {
-    if (context.box_queue.empty() || drawable.width == 0 || drawable.height == 0)
-        return;
-    const auto w = static_cast<float>(drawable.width);
-    const auto h = static_cast<float>(drawable.height);
-    const auto c = kFaceColour;
-    box_mesh_.clear();
-    for (const UiBox& box : context.box_queue) {
-        const float x0 = 2.0f * static_cast<float>(box.left) / w - 1.0f;
-        const float x1 = 2.0f * static_cast<float>(box.left + box.width) / w - 1.0f;
-        const float y0 = 1.0f - 2.0f * static_cast<float>(box.top) / h;
-        const float y1 = 1.0f - 2.0f * static_cast<float>(box.top + box.height) / h;
-        for (const auto& [x, y] :
-             {std::pair{x0, y0}, {x0, y1}, {x1, y1}, {x0, y0}, {x1, y1}, {x1, y0}})
-            box_mesh_.push_back({x, y, c.r, c.g, c.b, c.a});
-    }
-    gl.UseProgram(programs_.flat);
-    panel_buffer_.upload(box_mesh_);
-    panel_buffer_.draw();
-}
-
 void UiRenderer::end_of_frame(UiContext& context, bool left_button_down) {
+    if (!prepared_)
+        prepare(context);
+    prepared_ = false;
     const DrawableSize drawable = drawable_size();
     gl.Disable(GL_DEPTH_TEST);
     gl.DepthMask(GL_FALSE);
-    draw_boxes(context, drawable);
-    text_.draw_text_queue(context.text_queue, drawable, context.dimmed_text());
-    draw_icons(context, drawable);
+    // Panels lie under everything else of the interface.
+    draw_flat(panel_mesh_);
+    panel_mesh_.clear();
+    draw_flat(box_mesh_);
+    text_.draw(drawable);
+    draw_icons(drawable);
     context.text_queue.clear();
     context.icon_queue.clear();
     context.box_queue.clear();
@@ -167,13 +210,7 @@ void UiRenderer::paint(float a, float b) {
         {a, -b, c.r, c.g, c.b, c.a},
         {a, b, c.r, c.g, c.b, c.a},
     }};
-    gl.Disable(GL_DEPTH_TEST);
-    gl.DepthMask(GL_FALSE);
-    gl.UseProgram(programs_.flat);
-    panel_buffer_.upload(corners);
-    panel_buffer_.draw();
-    gl.Enable(GL_DEPTH_TEST);
-    gl.DepthMask(GL_TRUE);
+    panel_mesh_.insert(panel_mesh_.end(), corners.begin(), corners.end());
 }
 
 UiAssets load_ui_assets() {

@@ -12,6 +12,7 @@
 #include "graphics/vertex_buffer.hpp"
 #include "ui/icon_atlas.hpp"
 #include "ui/text_frame.hpp"
+#include "ui/ui_damage.hpp"
 #include "ui/widgets.hpp"
 
 #include <array>
@@ -74,9 +75,14 @@ class TextRenderer {
     // Reads the GL's largest texture side once, as the glyph cache's ceiling.
     TextRenderer(const Font& font, GLuint glyph_program);
 
-    // Lays out, caches and draws every queued item in one draw call, then
-    // empties the queue; a drawable of a new size lets a grown glyph cache
-    // start over. Depth testing is expected off.
+    // Lays out and caches every queued item and empties the queue; a
+    // drawable of a new size lets a grown glyph cache start over. Returns the
+    // mesh draw() draws.
+    std::span<const GlyphVertex> prepare(TextQueue& queue, DrawableSize drawable,
+                                         std::optional<std::uint64_t> dimmed_text);
+    // The prepared mesh in one draw call. Depth testing is expected off.
+    void draw(DrawableSize drawable);
+    // Both at once.
     void draw_text_queue(TextQueue& queue, DrawableSize drawable,
                          std::optional<std::uint64_t> dimmed_text);
 
@@ -90,6 +96,7 @@ class TextRenderer {
     GlGlyphTexture texture_;
     TextFrame frame_;
     VertexBuffer<GlyphVertex> buffer_;
+    std::size_t prepared_vertices_ = 0;
     DrawableSize last_drawable_;
 };
 
@@ -98,9 +105,15 @@ class UiRenderer final : public PanelPainter {
     UiRenderer(const Font& font, std::span<const RgbaImage> icons);
     UiRenderer(const Font& font, const IconAtlas& atlas);
 
-    // Text, then icons, both queues emptied, depth back on, then the pointer
-    // state settled from the left button.
+    // Builds this frame's panels, boxes, text and icons from the queues and
+    // returns the pixels where they differ from last frame's (GL's lower-left
+    // origin), which the frame draws again under them.
+    PixelRect prepare(UiContext& context);
+    // Panels, boxes, text, then icons (prepared first if they were not), the
+    // queues emptied, depth back on, then the pointer state settled from the
+    // left button.
     void end_of_frame(UiContext& context, bool left_button_down);
+    // Keeps a panel for the end of the frame, under everything else.
     void paint(float a, float b) override;
 
     TextRenderer& text() { return text_; }
@@ -109,8 +122,9 @@ class UiRenderer final : public PanelPainter {
     const std::array<TextureRect, kIconCount>& icon_uv() const { return icon_uv_; }
 
   private:
-    void draw_icons(UiContext& context, DrawableSize drawable);
-    void draw_boxes(UiContext& context, DrawableSize drawable);
+    void build_boxes(const UiContext& context, DrawableSize drawable);
+    void draw_flat(const std::vector<PanelVertex>& mesh);
+    void draw_icons(DrawableSize drawable);
 
     UiPrograms programs_;
     TextRenderer text_;
@@ -119,7 +133,10 @@ class UiRenderer final : public PanelPainter {
     std::vector<IconVertex> icon_mesh_;
     VertexBuffer<IconVertex> icon_buffer_;
     VertexBuffer<PanelVertex> panel_buffer_;
+    std::vector<PanelVertex> panel_mesh_; // painted this frame
     std::vector<PanelVertex> box_mesh_;
+    UiDamage damage_;
+    bool prepared_ = false;
 };
 
 // Uploads the atlas with mipmaps; returns the texture name.

@@ -2,7 +2,8 @@
 # only what changed since the one before (as the game does), ends on exactly
 # the picture that drawing the frame whole gives: snakes stepping, pushing
 # and crawling into the exit, a move on the largest level, and the map with
-# its cursor breathing and its plume drifting, also under the menu. Every
+# its cursor breathing and its plume drifting (the scene is redrawn under
+# the plume, which spreads wide), also under the menu. Every
 # case must also have redrawn well under the whole frame, or nothing would
 # have been tested.
 source "$(dirname "$0")/lib.sh"
@@ -25,7 +26,7 @@ CASES=(
     "reunion|--board $BOARDS/reunion.txt --title Reunion --moves UU --progress 0.5|40"
     "exit_crawl|--board $BOARDS/exit.txt --moves RU --progress 0.5|60"
     "largest|--level 8.rs --moves ${largest_moves:0:3} --progress 0.4|40"
-    "map|--overworld map --completed 12 --frames 90|10"
+    "map|--overworld map --completed 12 --frames 90|45"
     "map_close_menu|--overworld close --completed 2 --frames 90 --menu on|30"
 )
 for case in "${CASES[@]}"; do

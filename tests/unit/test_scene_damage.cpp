@@ -164,7 +164,7 @@ MapFrame map_frame(float cursor_x, float radius) {
 }
 
 MapRegions next(MapDamage& damage, const MapFrame& f, bool kept) {
-    return damage.next(f.view, f.markers, f.cursor_at, kept);
+    return damage.next(f.view, f.markers, f.cursor_at, WorldBox{}, kept);
 }
 
 TEST(MapDamage, GivenTheBreathingCursor_ThenOnlyItsOldAndNewPlaceAndShadowAreRedrawn) {
@@ -205,12 +205,12 @@ TEST(MapDamage, GivenTheBreathingCursor_ThenOnlyItsOldAndNewPlaceAndShadowAreRed
     EXPECT_EQ(panned.shadow, (PixelRect{0, 0, 2048, 2048}));
 }
 
-TEST(MapDamage, GivenTheMapThroughACanvas_ThenThePlumeAndVeilGoOverTheCopyEveryFrame) {
+TEST(MapDamage, GivenTheMapThroughACanvas_ThenOnlyTheRedrawnRegionReachesTheWindow) {
     Recorder gl_calls;
     GlContextValues context{ShaderDialect::Desktop, 800, 600};
     testing::script_board_uniforms(gl_calls);
     OverworldRenderer renderer = OverworldRenderer::create();
-    SceneCanvas canvas = SceneCanvas::create();
+    SceneCanvas canvas = SceneCanvas::create(true);
     renderer.set_canvas(&canvas);
     const std::vector<OverworldEntry> levels = build_overworld_table();
     OverworldFrame frame;
@@ -222,7 +222,7 @@ TEST(MapDamage, GivenTheMapThroughACanvas_ThenThePlumeAndVeilGoOverTheCopyEveryF
     frame.menu_open = true;
 
     std::vector<std::int64_t> drawn;
-    std::vector<bool> copied;
+    std::vector<std::vector<double>> copies; // each frame's blit, empty for none
     for (const float phase : {0.0f, 0.0f, 0.0f, 0.3f}) {
         gl_calls.calls.clear();
         frame.scenery_phase = phase;
@@ -230,28 +230,53 @@ TEST(MapDamage, GivenTheMapThroughACanvas_ThenThePlumeAndVeilGoOverTheCopyEveryF
             renderer.advance_scenery(false);
         canvas.begin_frame(800, 600);
         renderer.draw(frame);
+        canvas.begin_interface();
         drawn.push_back(canvas.drawn_pixels());
         canvas.present();
-        // The copy reaches the window before the plume and the veil are drawn on it.
-        const auto& calls = gl_calls.calls;
-        const auto blit = std::find_if(calls.begin(), calls.end(),
-                                       [](const auto& c) { return c.name == "BlitFramebuffer"; });
-        copied.push_back(blit != calls.end());
-        if (copied.back()) {
-            EXPECT_EQ(std::count_if(blit, calls.end(),
-                                    [](const auto& c) { return c.name == "DrawArrays"; }),
-                      2)
-                << "the plume and the veil";
-        }
+        const std::vector<fake_gl::Call> blits = gl_calls.named("BlitFramebuffer");
+        ASSERT_LE(blits.size(), 1u);
+        copies.push_back(blits.empty() ? std::vector<double>{} : blits[0].args);
     }
-    // A new view is drawn straight into the window; the next frame that
-    // stands still goes whole into the canvas, and from then on only changes.
-    EXPECT_EQ(copied, (std::vector<bool>{false, true, true, true}));
+    // The first frame is drawn and copied whole; the plume drifts out of
+    // this view, so still frames draw and copy nothing, and the breathing
+    // cursor only its own region, which is all that is copied.
     EXPECT_EQ(drawn[0], 800 * 600);
-    EXPECT_EQ(drawn[1], 800 * 600);
+    ASSERT_GE(copies[0].size(), 8u);
+    EXPECT_EQ(std::vector<double>(copies[0].begin(), copies[0].begin() + 4),
+              (std::vector<double>{0, 0, 800, 600}));
+    EXPECT_EQ(drawn[1], 0);
     EXPECT_EQ(drawn[2], 0) << "the cursor stood still";
+    EXPECT_TRUE(copies[2].empty());
     EXPECT_GT(drawn[3], 0);
     EXPECT_LT(drawn[3], 800 * 600 / 10) << "only around the breathing cursor";
+    ASSERT_GE(copies[3].size(), 4u);
+    EXPECT_EQ(std::int64_t((copies[3][2] - copies[3][0]) * (copies[3][3] - copies[3][1])),
+              drawn[3]);
+}
+
+TEST(MapDamage, GivenThePlumeOrTheVeilChanging_ThenTheyAreRedrawn) {
+    MapDamage damage;
+    MapFrame f = map_frame(0, 0.5f);
+    WorldBox plume;
+    plume.add(Vec3{3, 1, kPlumeHeight});
+    plume.add(Vec3{3.5f, 1.5f, kPlumeHeight});
+    damage.next(f.view, f.markers, f.cursor_at, WorldBox{}, true);
+    EXPECT_TRUE(damage.next(f.view, f.markers, f.cursor_at, WorldBox{}, true).screen.empty())
+        << "no plume in sight";
+    // Its particles fade and drift every pass: where it lay and lies is redrawn.
+    damage.next(f.view, f.markers, f.cursor_at, plume, true);
+    WorldBox drifted = plume;
+    drifted.add(Vec3{4, 2, kPlumeHeight});
+    const PixelRect moved = damage.next(f.view, f.markers, f.cursor_at, drifted, true).screen;
+    const PixelRect new_place =
+        box_pixels(f.view.proj, drifted, f.view.drawable_width, f.view.drawable_height, 0);
+    EXPECT_EQ(united(moved, new_place), moved);
+    EXPECT_LT(moved.area(), 1200 * 800 / 10);
+
+    f.view.veiled = true;
+    EXPECT_EQ(damage.next(f.view, f.markers, f.cursor_at, drifted, true).screen,
+              (PixelRect{0, 0, 1200, 800}))
+        << "the menu's veil opened";
 }
 
 // The board renderer drawing through a canvas on the recording GL fake.

@@ -367,16 +367,18 @@ void draw_level(const Options& options, const LevelPlay& play, int window_width,
         draw_level_in_steps(options, play, renderer, canvas, drawable_width, drawable_height);
         return;
     }
-    // A canvas that stands aside clears the window, as the game's loop does.
-    SceneCanvas window;
-    window.begin_frame(static_cast<std::uint32_t>(drawable_width),
+    // Drawn whole through a canvas, as the game's first frame of a level is.
+    SceneCanvas canvas = SceneCanvas::create();
+    renderer.set_canvas(&canvas);
+    canvas.begin_frame(static_cast<std::uint32_t>(drawable_width),
                        static_cast<std::uint32_t>(drawable_height));
     renderer.draw(level_frame(options, play, play.events.empty() ? nullptr : &play.events.front()));
+    canvas.present();
 }
 
 // Runs the requested number of frames, as the game would on the overworld,
 // so the plume and the cursor have moved on. Drawn whole, only the last frame
-// is drawn; drawn in part, every frame goes through a canvas.
+// is drawn; drawn in part, every frame redraws what changed.
 void draw_overworld(const render_shot::OverworldRequest& request, bool partial, int window_width,
                     int window_height, int drawable_width, int drawable_height) {
     render_shot::OverworldScene scene;
@@ -385,7 +387,7 @@ void draw_overworld(const render_shot::OverworldRequest& request, bool partial, 
                                    static_cast<std::uint32_t>(drawable_width),
                                    static_cast<std::uint32_t>(drawable_height), scene);
     OverworldRenderer renderer = OverworldRenderer::create();
-    SceneCanvas canvas = partial ? SceneCanvas::create() : SceneCanvas();
+    SceneCanvas canvas = SceneCanvas::create();
     renderer.set_canvas(&canvas);
     const int frames = std::max(1, request.frames);
     for (int i = 0; i < frames; ++i) {

@@ -1,6 +1,7 @@
 #include "ui_sample.hpp"
 
 #include "graphics/gl_functions.hpp"
+#include "graphics/scene_canvas.hpp"
 #include "ui/ui_renderer.hpp"
 
 namespace render_shot {
@@ -11,6 +12,10 @@ void draw_ui_sample(std::uint32_t width, std::uint32_t height) {
     const auto ui = create_user_interface({width, height}, {width, height});
     UiContext& context = ui->context;
 
+    // Through a canvas, as the game draws its interface.
+    SceneCanvas canvas = SceneCanvas::create();
+    canvas.begin_frame(width, height);
+    canvas.begin_whole(&canvas);
     gl.ClearColor(0.15f, 0.35f, 0.45f, 1.0f);
     gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     panel(context, 0.5f, 0.25f);
@@ -37,6 +42,7 @@ void draw_ui_sample(std::uint32_t width, std::uint32_t height) {
     icon(context, -0.05f, -0.05f, 0.1f, 8, {0.6f, 1.0f, 0.6f});
     icon(context, 0.5f, -0.05f, 0.1f, 12, {1, 1, 1});
     ui->renderer.end_of_frame(context, false);
+    canvas.present();
 }
 
 } // namespace render_shot
