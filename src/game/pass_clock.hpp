@@ -41,4 +41,28 @@ class PassClock {
     std::uint64_t passes_run_ = 0;
 };
 
+// What changed since the last drawn frame, as far as pacing the drawing goes.
+enum class PictureChange : std::uint8_t {
+    None,   // the same picture: nothing is drawn or swapped
+    Idle,   // only idle motion (the map's breathing cursor and drifting plume)
+    Moving, // anything else: input, a transition, a moving snake, the view
+};
+
+// Idle motion is slow and small: every second pass (30 frames a second) draws
+// it smoothly at half the cost. Everything else draws at every pass.
+inline constexpr std::uint32_t kPassesPerIdleFrame = 2;
+
+// Whether to draw after the passes run since the last drawn frame.
+constexpr bool frame_due(PictureChange change, std::uint32_t passes_since_drawn) {
+    switch (change) {
+    case PictureChange::None:
+        return false;
+    case PictureChange::Idle:
+        return passes_since_drawn >= kPassesPerIdleFrame;
+    case PictureChange::Moving:
+        return true;
+    }
+    return true;
+}
+
 } // namespace coilwend

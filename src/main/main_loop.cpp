@@ -34,6 +34,7 @@ struct LoopState {
     // widgets show, a new size, an uncovered window): the next frame is drawn.
     bool redraw = true;
     PassClock clock{SDL_GetTicks64()};
+    std::uint32_t passes_since_drawn = 0;
     bool left_button_down = false;
     int mouse_x = 0;
     int mouse_y = 0;
@@ -316,12 +317,19 @@ void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterfac
         const std::uint32_t due = loop.clock.passes_due(SDL_GetTicks64());
         if (due > 0 && loop.running) {
             const bool scene_drawn = run_due_passes(loop, window, pump, game, due);
-            // A still level is neither drawn nor swapped: the window keeps the last frame.
-            const bool changed = loop.redraw || !scene_drawn || game.scene_changed();
-            if (loop.running && !loop.paused && changed) {
+            loop.passes_since_drawn += due;
+            // A still level is neither drawn nor swapped: the window keeps the
+            // last frame. The map's idle motion is drawn every second pass.
+            PictureChange change = PictureChange::None;
+            if (loop.redraw || !scene_drawn)
+                change = PictureChange::Moving;
+            else if (game.scene_changed())
+                change = game.only_idle_motion() ? PictureChange::Idle : PictureChange::Moving;
+            if (loop.running && !loop.paused && frame_due(change, loop.passes_since_drawn)) {
                 draw_frame(window, game, ui, canvas, loop.sizes, scene_drawn,
                            loop.left_button_down);
                 loop.redraw = false;
+                loop.passes_since_drawn = 0;
             }
         }
         if (const std::uint64_t wait = loop.clock.wait_ms(SDL_GetTicks64()); wait > 0)

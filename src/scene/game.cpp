@@ -499,6 +499,11 @@ bool Game::scene_changed() const {
     return !out_.board->shows_same(level_frame());
 }
 
+bool Game::only_idle_motion() const {
+    return !play_ && transition_.kind == TransitionKind::Idle && !world_.hold.active &&
+           world_.camera.position == world_.camera.target;
+}
+
 BoardFrame Game::level_frame() const {
     BoardFrame frame;
     frame.puzzle = &shown_entry(*play_).puzzle;

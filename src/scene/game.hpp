@@ -130,6 +130,9 @@ class Game {
     // False when drawing now would show exactly the last drawn scene: a level
     // at rest. The map always moves (its plume and selection ring).
     bool scene_changed() const;
+    // True on the map while only its idle motion plays (the breathing cursor,
+    // the plume): no transition, no held move, the view at rest.
+    bool only_idle_motion() const;
 
   private:
     void start_level();

@@ -609,6 +609,22 @@ TEST_F(GameTest, GivenSeveralPassesPerFrame_ThenEveryPassAndEveryFrameIsAsWhenEa
     }
 }
 
+TEST_F(GameTest, GivenTheMapAtRest_ThenOnlyItsIdleMotionPlaysUntilSomethingElseMoves) {
+    Rig rig("completed:38.rs\nselected:3.rs\n");
+    rig.settle();
+    rig.game.step();
+    EXPECT_TRUE(rig.game.only_idle_motion()) << "the map at rest";
+    // A held move moves the selection and the view glides after it.
+    rig.game.press_map_move(MapMove::Right, PressSource::Button);
+    EXPECT_FALSE(rig.game.only_idle_motion()) << "a held move";
+    rig.game.release_map_move(MapMove::Right);
+    rig.step_until([&] { return rig.game.only_idle_motion(); });
+    rig.game.enter_selected_level();
+    EXPECT_FALSE(rig.game.only_idle_motion()) << "entering a level";
+    rig.enter();
+    EXPECT_FALSE(rig.game.only_idle_motion()) << "in a level";
+}
+
 TEST_F(GameTest, GivenALevelAtRest_ThenItsSceneIsUnchangedUntilSomethingMoves) {
     Rig rig("completed:38.rs\nselected:3.rs\n");
     // A pass as the main loop runs it: the frame is drawn only when it changed.

@@ -82,3 +82,19 @@ TEST(PassClock, GivenFewerPassesRunThanDue_ThenTheRestStayDue) {
     clock.restart(9000);
     EXPECT_EQ(clock.passes_due(9000), 1u);
 }
+
+TEST(FrameDue, GivenOnlyIdleMotion_ThenEverySecondPassIsDrawnAndAnythingElseAtOnce) {
+    std::uint32_t drawn = 0, since = 0;
+    for (int pass = 0; pass < 60; ++pass) {
+        ++since;
+        if (coilwend::frame_due(coilwend::PictureChange::Idle, since)) {
+            ++drawn;
+            since = 0;
+        }
+    }
+    EXPECT_EQ(drawn, 30u) << "30 frames a second";
+    EXPECT_TRUE(coilwend::frame_due(coilwend::PictureChange::Moving, 1));
+    EXPECT_TRUE(coilwend::frame_due(coilwend::PictureChange::Idle, 4))
+        << "a slow machine draws every frame";
+    EXPECT_FALSE(coilwend::frame_due(coilwend::PictureChange::None, 100));
+}
