@@ -1,9 +1,11 @@
 // What finding a frame's changed region costs: the map's cursor against its
 // last frame (the markers of a map with about 30 levels won compared byte for
-// byte), and a snake stepping on the catalogue level with the most moving
-// geometry (the snakes and pieces compared with the last frame's). Both run
-// on every drawn frame; budget 0.2 ms each. The counters show the share of
-// the 1280 x 720 frame left to redraw.
+// byte), a snake stepping on the catalogue level with the most moving
+// geometry (the snakes and pieces compared with the last frame's), the map's
+// still batches that reach the cursor's region, and the interface compared
+// with its last frame. All run on every drawn frame; budget 0.2 ms each. The
+// counters show the share of the 1280 x 720 frame left to redraw, or of the
+// map's vertices left to draw.
 
 #include "map_fixture.hpp"
 
@@ -12,12 +14,15 @@
 #include "board_renderer/board_scratch.hpp"
 #include "board_renderer/dynamic_geometry.hpp"
 #include "game/board_camera.hpp"
+#include "graphics/batch_bounds.hpp"
 #include "levels/catalogue.hpp"
 #include "levels/solution_letters.hpp"
 #include "levels/solutions.hpp"
 #include "overworld_rendering/map_damage.hpp"
+#include "overworld_rendering/map_geometry.hpp"
 #include "overworld_rendering/map_markers.hpp"
 #include "overworld_rendering/overworld_renderer.hpp"
+#include "ui/ui_damage.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -112,5 +117,49 @@ void BM_BoardDamageSteppingSnake(benchmark::State& state) {
     state.counters["redrawn %"] = 100.0 * double(regions.screen.area()) / (kWidth * kHeight);
 }
 BENCHMARK(BM_BoardDamageSteppingSnake)->Unit(benchmark::kMicrosecond);
+
+void BM_MapBatchesReachingTheCursor(benchmark::State& state) {
+    const MapGeometry map = build_map_geometry(bench::third_of_the_way_levels());
+    BatchBounds ground = BatchBounds::of(std::span<const PatternVertex>(map.pattern));
+    const Mat4 proj = ortho(-6, 6, -3.4f, 3.4f, -5, 5) * translate({-94.5f, -104.5f, 0});
+    const PixelRect cursor{750, 110, 1120, 530};
+    std::size_t drawn = 0;
+    for (auto _ : state) {
+        const std::span<const VertexRun> runs = ground.reaching(proj, kWidth, kHeight, cursor);
+        drawn = 0;
+        for (const VertexRun& run : runs)
+            drawn += run.count;
+        benchmark::DoNotOptimize(drawn);
+    }
+    state.counters["drawn %"] = 100.0 * double(drawn) / double(ground.vertex_count());
+}
+BENCHMARK(BM_MapBatchesReachingTheCursor)->Unit(benchmark::kMicrosecond);
+
+// The menu's worth of interface: 600 glyph quads and a few panels and faces,
+// one face changing shade each frame (a hovered button).
+void BM_UiDamageHoveredButton(benchmark::State& state) {
+    std::vector<float> glyphs, flat;
+    for (int q = 0; q < 600; ++q)
+        for (int v = 0; v < 6; ++v)
+            glyphs.insert(glyphs.end(), {float(q % 60) * 20 + float(v % 2) * 18,
+                                         float(q / 60) * 40 + float(v / 3) * 30, 0, 0, 1, 1, 1, 1});
+    for (int q = 0; q < 8; ++q)
+        for (int v = 0; v < 6; ++v)
+            flat.insert(flat.end(), {-0.5f + 0.1f * float(q) + 0.05f * float(v % 2),
+                                     0.5f - 0.1f * float(v / 3), 1, 1, 1, 0.16f});
+    UiDamage damage;
+    PixelRect changed;
+    int frame = 0;
+    for (auto _ : state) {
+        flat[5] = (++frame % 2) != 0 ? 0.16f : 0.3f;
+        damage.begin(kWidth, kHeight);
+        damage.layer(flat, 6, UiSpace::Clip);
+        damage.layer(glyphs, 8, UiSpace::Pixels);
+        changed = damage.end();
+        benchmark::DoNotOptimize(changed);
+    }
+    state.counters["redrawn %"] = 100.0 * double(changed.area()) / (kWidth * kHeight);
+}
+BENCHMARK(BM_UiDamageHoveredButton)->Unit(benchmark::kMicrosecond);
 
 } // namespace

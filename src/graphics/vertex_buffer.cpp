@@ -45,6 +45,15 @@ void draw_triangles(GLuint vao, std::optional<std::size_t> count) {
     gl.BindVertexArray(0);
 }
 
+void draw_runs(GLuint vao, std::span<const VertexRun> runs) {
+    if (runs.empty())
+        return;
+    gl.BindVertexArray(vao);
+    for (const VertexRun& run : runs)
+        gl.DrawArrays(GL_TRIANGLES, static_cast<GLint>(run.first), static_cast<GLsizei>(run.count));
+    gl.BindVertexArray(0);
+}
+
 void delete_arrays(Names names) {
     gl.DeleteVertexArrays(1, &names.vao);
     gl.DeleteBuffers(1, &names.vbo);

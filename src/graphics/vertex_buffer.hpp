@@ -8,6 +8,7 @@
 #include <span>
 #include <utility>
 
+#include "graphics/batch_bounds.hpp"
 #include "graphics/gl_context_info.hpp"
 #include "graphics/gl_functions.hpp"
 #include "graphics/vertex_layouts.hpp"
@@ -32,6 +33,7 @@ void upload_bytes(GLuint vbo, GLenum usage, std::optional<std::size_t> previous_
 
 // One glDrawArrays of triangles; nothing at all when the count is absent or 0.
 void draw_triangles(GLuint vao, std::optional<std::size_t> count);
+void draw_runs(GLuint vao, std::span<const VertexRun> runs);
 
 void delete_arrays(Names names);
 
@@ -76,6 +78,10 @@ template <class Vertex> class VertexBuffer {
 
     // The caller has made the program current.
     void draw() const { vertex_buffer_detail::draw_triangles(names_.vao, uploaded_); }
+    // Only these runs of the uploaded vertices, in order.
+    void draw_runs(std::span<const VertexRun> runs) const {
+        vertex_buffer_detail::draw_runs(names_.vao, runs);
+    }
 
     // Vertex count of the last upload; absent before the first.
     std::optional<std::size_t> uploaded() const { return uploaded_; }

@@ -59,6 +59,8 @@ OverworldRenderer OverworldRenderer::create() {
     const MapGeometry map = build_map_geometry(table);
     r.scenery_.upload(map.mesh);
     r.ground_.upload(map.pattern);
+    r.scenery_batches_ = BatchBounds::of(std::span<const MeshVertex>(map.mesh));
+    r.ground_batches_ = BatchBounds::of(std::span<const PatternVertex>(map.pattern));
     // Room for every marker, a few pops and the cursor, and a full plume.
     r.marker_vertices_.reserve((table.size() + 8) * 6 * 32 * 3);
     r.particle_vertices_.reserve(Plume::kCapacity * 6);
@@ -80,7 +82,7 @@ void OverworldRenderer::set_view_uniforms(const OverworldFrame& frame, const Mat
     gl.UseProgram(0);
 }
 
-void OverworldRenderer::shadow_pass(const PixelRect& texels) const {
+void OverworldRenderer::shadow_pass(const Mat4& light, const PixelRect& texels) {
     // Back faces cast shadows too.
     gl.Disable(GL_CULL_FACE);
     gl.Viewport(0, 0, shadow_map_size, shadow_map_size);
@@ -98,8 +100,15 @@ void OverworldRenderer::shadow_pass(const PixelRect& texels) const {
     gl.Clear(GL_DEPTH_BUFFER_BIT);
     gl.UseProgram(programs_.shadow);
     markers_.draw();
-    scenery_.draw();
-    ground_.draw();
+    if (part) {
+        scenery_.draw_runs(
+            scenery_batches_.reaching(light, shadow_map_size, shadow_map_size, texels));
+        ground_.draw_runs(
+            ground_batches_.reaching(light, shadow_map_size, shadow_map_size, texels));
+    } else {
+        scenery_.draw();
+        ground_.draw();
+    }
     gl.UseProgram(0);
     if (part)
         gl.Disable(GL_SCISSOR_TEST);
@@ -107,16 +116,23 @@ void OverworldRenderer::shadow_pass(const PixelRect& texels) const {
     gl.Enable(GL_CULL_FACE);
 }
 
-void OverworldRenderer::main_pass(const OverworldFrame& frame) const {
-    gl.Viewport(0, 0, static_cast<GLsizei>(frame.drawable_width),
-                static_cast<GLsizei>(frame.drawable_height));
+void OverworldRenderer::main_pass(const OverworldFrame& frame, const PixelRect& pixels) {
+    const std::uint32_t width = frame.drawable_width, height = frame.drawable_height;
+    gl.Viewport(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height));
+    const bool part = pixels != PixelRect{0, 0, std::int32_t(width), std::int32_t(height)};
     // The lit programs sample the shadow map from texture unit 0.
     gl.BindTexture(GL_TEXTURE_2D, shadow_.depth_texture);
     gl.UseProgram(programs_.mesh);
     markers_.draw();
-    scenery_.draw();
+    if (part)
+        scenery_.draw_runs(scenery_batches_.reaching(frame.proj, width, height, pixels));
+    else
+        scenery_.draw();
     gl.UseProgram(programs_.pattern);
-    ground_.draw();
+    if (part)
+        ground_.draw_runs(ground_batches_.reaching(frame.proj, width, height, pixels));
+    else
+        ground_.draw();
     gl.UseProgram(0);
     gl.BindTexture(GL_TEXTURE_2D, 0);
 }
@@ -172,7 +188,7 @@ void OverworldRenderer::draw(const OverworldFrame& frame) {
 
     set_view_uniforms(frame, view.light);
     if (has_shadow_map() && !regions.shadow.empty())
-        shadow_pass(regions.shadow);
+        shadow_pass(view.light, regions.shadow);
     PixelRect drawn = regions.screen;
     if (canvas_ != nullptr && regions.moving)
         canvas_->begin_whole(this);
@@ -180,7 +196,9 @@ void OverworldRenderer::draw(const OverworldFrame& frame) {
         drawn = canvas_->begin_region(this, regions.screen);
     if (!regions.moving && drawn.empty())
         return;
-    main_pass(frame);
+    main_pass(frame, regions.moving ? PixelRect{0, 0, std::int32_t(frame.drawable_width),
+                                                std::int32_t(frame.drawable_height)}
+                                    : drawn);
     // The plume and the veil lie over the whole scene; the canvas's scissor
     // keeps them to the region redrawn.
     draw_plume();

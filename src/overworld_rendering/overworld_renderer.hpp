@@ -7,6 +7,7 @@
 // over the copy in the window.
 
 #include "game/matrix.hpp"
+#include "graphics/batch_bounds.hpp"
 #include "graphics/programs.hpp"
 #include "graphics/scene_canvas.hpp"
 #include "graphics/shader_build.hpp"
@@ -51,8 +52,10 @@ class OverworldRenderer final : public OverworldView {
     OverworldRenderer() = default;
 
     void set_view_uniforms(const OverworldFrame& frame, const Mat4& light) const;
-    void shadow_pass(const PixelRect& texels) const;
-    void main_pass(const OverworldFrame& frame) const;
+    // Both draw only the still batches that reach the region, all of them
+    // for the whole frame or shadow map.
+    void shadow_pass(const Mat4& light, const PixelRect& texels);
+    void main_pass(const OverworldFrame& frame, const PixelRect& pixels);
     void draw_plume();
     void draw_menu_veil();
 
@@ -60,6 +63,7 @@ class OverworldRenderer final : public OverworldView {
     VertexBuffer<MeshVertex> markers_; // rebuilt every frame
     VertexBuffer<MeshVertex> scenery_; // the map's plain scenery
     VertexBuffer<PatternVertex> ground_;
+    BatchBounds scenery_batches_, ground_batches_;
     VertexBuffer<PointVertex> particles_;
     VertexBuffer<ColorVertex> veil_;
     ShadowMap shadow_;

@@ -5,6 +5,7 @@
 
 #include "board_renderer/board_damage.hpp"
 #include "board_renderer/board_renderer.hpp"
+#include "graphics/batch_bounds.hpp"
 #include "graphics/pixel_rect.hpp"
 #include "graphics/scene_canvas.hpp"
 #include "overworld_rendering/map_damage.hpp"
@@ -277,6 +278,60 @@ TEST(MapDamage, GivenThePlumeOrTheVeilChanging_ThenTheyAreRedrawn) {
     EXPECT_EQ(damage.next(f.view, f.markers, f.cursor_at, drifted, true).screen,
               (PixelRect{0, 0, 1200, 800}))
         << "the menu's veil opened";
+}
+
+TEST(BatchBounds, GivenAnyRegion_ThenEveryTriangleReachingItIsDrawnInItsOrder) {
+    std::mt19937 random(7);
+    // 1000 random triangles laid row by row over a 12 x 8 view, as the map's
+    // tiles and scenery are, a few of them long ones across it.
+    std::vector<MeshVertex> mesh;
+    for (int t = 0; t < 1000; ++t) {
+        WorldBox area;
+        area.add(Vec3{-6.5f + 0.26f * float(t % 50), -4.5f + 0.45f * float(t / 50), -1});
+        const float reach = t % 97 == 0 ? 8.0f : 0.5f;
+        area.hi = area.lo + Vec3{uniform(random, 0, reach), uniform(random, 0, reach), 2};
+        for (int v = 0; v < 3; ++v)
+            mesh.push_back(mesh_at(0, 0, 0));
+        for (int v = 0; v < 3; ++v) {
+            const Vec3 p = random_point(random, area);
+            MeshVertex& vertex = mesh[mesh.size() - 3 + std::size_t(v)];
+            vertex.position[0] = p.x, vertex.position[1] = p.y, vertex.position[2] = p.z;
+        }
+    }
+    BatchBounds batches = BatchBounds::of(std::span<const MeshVertex>(mesh));
+    const Mat4 proj = ortho(-6, 6, -4, 4, -5, 5);
+    for (int trial = 0; trial < 200; ++trial) {
+        const std::int32_t x = std::int32_t(uniform(random, 0, 1150)),
+                           y = std::int32_t(uniform(random, 0, 750));
+        const PixelRect region{x, y, x + std::int32_t(uniform(random, 1, 300)),
+                               y + std::int32_t(uniform(random, 1, 300))};
+        const std::span<const VertexRun> runs = batches.reaching(proj, 1200, 800, region);
+        std::vector<bool> drawn(mesh.size(), false);
+        std::size_t last_end = 0;
+        for (const VertexRun& run : runs) {
+            ASSERT_GE(run.first, last_end) << "in order, without overlap";
+            last_end = run.first + run.count;
+            std::fill(drawn.begin() + std::ptrdiff_t(run.first),
+                      drawn.begin() + std::ptrdiff_t(last_end), true);
+        }
+        for (std::size_t t = 0; t < mesh.size(); t += 3) {
+            WorldBox triangle;
+            for (std::size_t v = t; v < t + 3; ++v)
+                triangle.add(Vec3{mesh[v].position[0], mesh[v].position[1], mesh[v].position[2]});
+            const PixelRect pixels = box_pixels(proj, triangle, 1200, 800, 0);
+            const bool reaches = !pixels.empty() && pixels.x0 < region.x1 &&
+                                 region.x0 < pixels.x1 && pixels.y0 < region.y1 &&
+                                 region.y0 < pixels.y1;
+            if (reaches) {
+                ASSERT_TRUE(drawn[t]) << "triangle " << t / 3 << ", trial " << trial;
+            }
+        }
+    }
+    const PixelRect corner{0, 0, 40, 40};
+    std::size_t drawn = 0;
+    for (const VertexRun& run : batches.reaching(proj, 1200, 800, corner))
+        drawn += run.count;
+    EXPECT_LT(drawn, mesh.size()) << "a small region leaves batches out";
 }
 
 // The board renderer drawing through a canvas on the recording GL fake.
