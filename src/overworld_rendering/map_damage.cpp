@@ -6,8 +6,6 @@
 namespace coilwend {
 namespace {
 
-// The ground lies at 0; nothing that can take the cursor's shadow lies lower.
-constexpr float kLowestReceiver = -0.5f;
 // Pixels and texels added around a region for rasterisation at its edges.
 constexpr std::int32_t kEdgePixels = 2;
 
@@ -77,7 +75,7 @@ MapRegions MapDamage::next(const MapView& view, std::span<const MeshVertex> mark
         regions.screen =
             canvas_kept
                 ? united(box_pixels(view.proj,
-                                    with_shadow(changed, kMapLightDirection, kLowestReceiver),
+                                    with_shadow(changed, kMapLightDirection, view.lowest_receiver),
                                     view.drawable_width, view.drawable_height, kEdgePixels),
                          box_pixels(view.proj, plume_moved, view.drawable_width,
                                     view.drawable_height, kEdgePixels))

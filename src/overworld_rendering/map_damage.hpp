@@ -27,6 +27,9 @@ struct MapView {
     std::uint32_t shadow_size = 0; // the shadow map's side in texels
     float zoom = 1;                // the shadow map covers less of the world as it grows
     bool veiled = false;           // the menu's veil lies over the map
+    // Nothing that can take the cursor's shadow lies lower: the bottom of the
+    // map's still geometry (the ground lies at 0).
+    float lowest_receiver = -0.5f;
 };
 
 // The plume's quads lie in this plane, above everything on the map (the

@@ -4,6 +4,8 @@
 #include "overworld_rendering/map_geometry.hpp"
 #include "overworld_rendering/map_markers.hpp"
 
+#include <algorithm>
+
 namespace coilwend {
 namespace {
 
@@ -60,6 +62,10 @@ OverworldRenderer OverworldRenderer::create() {
     r.scenery_.upload(map.mesh);
     r.ground_.upload(map.pattern);
     r.scenery_batches_ = BatchBounds::of(std::span<const MeshVertex>(map.mesh));
+    for (const MeshVertex& v : map.mesh)
+        r.lowest_still_z_ = std::min(r.lowest_still_z_, v.position[2]);
+    for (const PatternVertex& v : map.pattern)
+        r.lowest_still_z_ = std::min(r.lowest_still_z_, v.position[2]);
     r.ground_batches_ = BatchBounds::of(std::span<const PatternVertex>(map.pattern));
     // Room for every marker, a few pops and the cursor, and a full plume.
     r.marker_vertices_.reserve((table.size() + 8) * 6 * 32 * 3);
@@ -181,6 +187,7 @@ void OverworldRenderer::draw(const OverworldFrame& frame) {
     view.shadow_size = has_shadow_map() ? shadow_map_size : 0;
     view.zoom = frame.zoom;
     view.veiled = frame.menu_open;
+    view.lowest_receiver = lowest_still_z_;
     plume_.build_quads(particle_vertices_);
     const bool canvas_kept = canvas_ != nullptr && canvas_->holds_last_frame_of(this);
     const MapRegions regions =

@@ -64,6 +64,7 @@ class OverworldRenderer final : public OverworldView {
     VertexBuffer<MeshVertex> scenery_; // the map's plain scenery
     VertexBuffer<PatternVertex> ground_;
     BatchBounds scenery_batches_, ground_batches_;
+    float lowest_still_z_ = 0; // the bottom of the ground and the scenery
     VertexBuffer<PointVertex> particles_;
     VertexBuffer<ColorVertex> veil_;
     ShadowMap shadow_;
