@@ -1,23 +1,34 @@
 #include "graphics/programs.hpp"
 
 #include <string>
+#include <string_view>
 
+#include "graphics/gl_context_info.hpp"
 #include "graphics/shader_build.hpp"
 
 namespace coilwend {
 
-GLuint build_program(ProgramId id) {
+namespace {
+
+// `defines` go in front of the fragment source.
+GLuint build_program(ProgramId id, std::string_view defines) {
     const ProgramSource source = program_source(id);
     const GLuint vertex = compile_shader(source.vertex, ShaderKind::Vertex);
-    GLuint fragment = 0;
-    if (source.noise == NoiseFunctions::Appended) {
-        std::string text(source.fragment);
+    std::string text(defines);
+    text += source.fragment;
+    if (source.noise == NoiseFunctions::Appended)
         text += noise_source();
-        fragment = compile_shader(text, ShaderKind::Fragment);
-    } else {
-        fragment = compile_shader(source.fragment, ShaderKind::Fragment);
-    }
-    return link_program(vertex, fragment, source.bindings);
+    return link_program(vertex, compile_shader(text, ShaderKind::Fragment), source.bindings);
+}
+
+} // namespace
+
+GLuint build_program(ProgramId id) {
+    return build_program(id, {});
+}
+
+GLuint build_pattern_program(std::size_t pattern) {
+    return build_program(ProgramId::Pattern, "#define PATTERN " + std::to_string(pattern) + "\n");
 }
 
 ScenePrograms build_scene_programs() {
@@ -35,6 +46,9 @@ OverworldPrograms build_overworld_programs() {
     OverworldPrograms programs;
     programs.mesh = build_program(ProgramId::Mesh);
     programs.pattern = build_program(ProgramId::Pattern);
+    if (shader_dialect() != ShaderDialect::Gles2)
+        for (std::size_t pattern = 0; pattern < kPatternCount; ++pattern)
+            programs.pattern_for[pattern] = build_pattern_program(pattern);
     programs.shadow = build_program(ProgramId::Shadow);
     programs.colour = build_program(ProgramId::Colour);
     programs.point = build_program(ProgramId::Point);

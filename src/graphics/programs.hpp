@@ -3,12 +3,21 @@
 // one for the overworld, one for the user interface.
 
 #include "graphics/gl_functions.hpp"
+
 #include "graphics/shader_sources.hpp"
+#include <array>
+#include <cstddef>
 
 namespace coilwend {
 
 // Compiles and links one program for the current dialect.
 GLuint build_program(ProgramId id);
+
+// The patterned program's patterns: 1 desert to 8 tire; 0 (and anything
+// else) is plain.
+inline constexpr std::size_t kPatternCount = 9;
+// The patterned program built for vertices of one pattern only.
+GLuint build_pattern_program(std::size_t pattern);
 
 struct ScenePrograms {
     GLuint mesh = 0;
@@ -22,6 +31,9 @@ struct ScenePrograms {
 struct OverworldPrograms {
     GLuint mesh = 0;
     GLuint pattern = 0;
+    // The same for one pattern each, where the dialect draws patterns
+    // (not under GLES 2; zeros there).
+    std::array<GLuint, kPatternCount> pattern_for{};
     GLuint shadow = 0;
     GLuint colour = 0;
     GLuint point = 0;

@@ -48,7 +48,11 @@ OverworldRenderer OverworldRenderer::create() {
     r.ground_ = VertexBuffer<PatternVertex>::create(p.pattern);
     r.particles_ = VertexBuffer<PointVertex>::create(p.point, GL_STREAM_DRAW);
     r.veil_ = VertexBuffer<ColorVertex>::create(p.colour);
-    for (const GLuint program : {p.mesh, p.pattern}) {
+    std::vector<GLuint> lit{p.mesh, p.pattern};
+    for (const GLuint program : p.pattern_for)
+        if (program != 0)
+            lit.push_back(program);
+    for (const GLuint program : lit) {
         gl.UseProgram(program);
         gl.Uniform3f(uniform_location(program, "directional_dir"), kLightDirection.x,
                      kLightDirection.y, kLightDirection.z);
@@ -62,6 +66,14 @@ OverworldRenderer OverworldRenderer::create() {
     r.scenery_.upload(map.mesh);
     r.ground_.upload(map.pattern);
     r.scenery_batches_ = BatchBounds::of(std::span<const MeshVertex>(map.mesh));
+    for (std::size_t i = 0; i < map.pattern.size(); ++i) {
+        const std::int8_t value = map.pattern[i].pattern;
+        const std::size_t pattern =
+            value > 0 && std::size_t(value) < kPatternCount ? std::size_t(value) : 0;
+        if (r.pattern_runs_.empty() || r.pattern_runs_.back().pattern != pattern)
+            r.pattern_runs_.push_back({{i, 0}, pattern});
+        ++r.pattern_runs_.back().vertices.count;
+    }
     for (const MeshVertex& v : map.mesh)
         r.lowest_still_z_ = std::min(r.lowest_still_z_, v.position[2]);
     for (const PatternVertex& v : map.pattern)
@@ -79,6 +91,12 @@ void OverworldRenderer::set_view_uniforms(const OverworldFrame& frame, const Mat
         gl.UseProgram(program);
         set_matrix(program, "proj", frame.proj);
     }
+    for (const GLuint program : p.pattern_for)
+        if (program != 0) {
+            gl.UseProgram(program);
+            set_matrix(program, "proj", frame.proj);
+            set_matrix(program, "light_proj", light);
+        }
     if (has_shadow_map()) {
         for (const GLuint program : {p.mesh, p.pattern, p.shadow}) {
             gl.UseProgram(program);
@@ -134,13 +152,42 @@ void OverworldRenderer::main_pass(const OverworldFrame& frame, const PixelRect& 
         scenery_.draw_runs(scenery_batches_.reaching(frame.proj, width, height, pixels));
     else
         scenery_.draw();
-    gl.UseProgram(programs_.pattern);
-    if (part)
-        ground_.draw_runs(ground_batches_.reaching(frame.proj, width, height, pixels));
-    else
-        ground_.draw();
+    if (part) {
+        draw_ground(ground_batches_.reaching(frame.proj, width, height, pixels));
+    } else {
+        const VertexRun all{0, ground_batches_.vertex_count()};
+        draw_ground(std::span<const VertexRun>(&all, 1));
+    }
     gl.UseProgram(0);
     gl.BindTexture(GL_TEXTURE_2D, 0);
+}
+
+void OverworldRenderer::draw_ground(std::span<const VertexRun> runs) const {
+    if (programs_.pattern_for[0] == 0) {
+        gl.UseProgram(programs_.pattern);
+        ground_.draw_runs(runs);
+        return;
+    }
+    // Each run split where the pattern changes, in the same order.
+    auto pattern = pattern_runs_.begin();
+    GLuint current = 0;
+    for (const VertexRun& run : runs) {
+        const std::size_t end = run.first + run.count;
+        for (std::size_t at = run.first; at < end;) {
+            while (pattern->vertices.first + pattern->vertices.count <= at)
+                ++pattern;
+            const std::size_t stop =
+                std::min(end, pattern->vertices.first + pattern->vertices.count);
+            const GLuint program = programs_.pattern_for[pattern->pattern];
+            if (program != current) {
+                gl.UseProgram(program);
+                current = program;
+            }
+            const VertexRun piece{at, stop - at};
+            ground_.draw_runs(std::span<const VertexRun>(&piece, 1));
+            at = stop;
+        }
+    }
 }
 
 void OverworldRenderer::advance_scenery(bool final_won) {

@@ -64,6 +64,14 @@ class OverworldRenderer final : public OverworldView {
     VertexBuffer<MeshVertex> scenery_; // the map's plain scenery
     VertexBuffer<PatternVertex> ground_;
     BatchBounds scenery_batches_, ground_batches_;
+    // The ground's vertices in runs of one pattern each, drawn with that
+    // pattern's own program where there is one.
+    struct PatternRun {
+        VertexRun vertices;
+        std::size_t pattern = 0;
+    };
+    std::vector<PatternRun> pattern_runs_;
+    void draw_ground(std::span<const VertexRun> runs) const;
     float lowest_still_z_ = 0; // the bottom of the ground and the scenery
     VertexBuffer<PointVertex> particles_;
     VertexBuffer<ColorVertex> veil_;

@@ -51,6 +51,17 @@ TEST(Programs, GivenAQuietProgram_WhenBuilt_ThenItsFragmentSourceIsUsedAlone) {
     EXPECT_EQ(gl_calls.count("BindAttribLocation"), 0u);
 }
 
+TEST(Programs, GivenAPatternProgram_WhenBuilt_ThenItsPatternIsDefinedBeforeTheSource) {
+    set_shader_dialect(ShaderDialect::Desktop);
+    Recorder gl_calls;
+    build_pattern_program(3);
+    const auto sources = gl_calls.named("ShaderSource");
+    ASSERT_EQ(sources.size(), 2u);
+    const std::string prefix(shader_prefix(ShaderDialect::Desktop, ShaderKind::Fragment));
+    EXPECT_EQ(sources[1].text.substr(0, prefix.size() + 18), prefix + "#define PATTERN 3\n");
+    EXPECT_NE(sources[1].text.find("float p = float(PATTERN);"), std::string::npos);
+}
+
 TEST(Programs, GivenTheThreeSets_WhenBuilt_ThenEachMemberIsItsOwnLinkedProgram) {
     set_shader_dialect(ShaderDialect::Desktop);
     Recorder gl_calls;
@@ -58,12 +69,13 @@ TEST(Programs, GivenTheThreeSets_WhenBuilt_ThenEachMemberIsItsOwnLinkedProgram) 
     const OverworldPrograms overworld = build_overworld_programs();
     const UiPrograms ui = build_ui_programs();
 
-    EXPECT_EQ(gl_calls.count("LinkProgram"), 6u + 5u + 3u);
-    const std::set<GLuint> names{
-        scene.mesh,      scene.pattern,  scene.facet,       scene.shadow,     scene.colour,
-        scene.textured,  overworld.mesh, overworld.pattern, overworld.shadow, overworld.colour,
-        overworld.point, ui.textured,    ui.glyph,          ui.flat};
-    EXPECT_EQ(names.size(), 14u);
+    EXPECT_EQ(gl_calls.count("LinkProgram"), 6u + 5u + kPatternCount + 3u);
+    std::set<GLuint> names{scene.mesh,       scene.pattern,    scene.facet,     scene.shadow,
+                           scene.colour,     scene.textured,   overworld.mesh,  overworld.pattern,
+                           overworld.shadow, overworld.colour, overworld.point, ui.textured,
+                           ui.glyph,         ui.flat};
+    names.insert(overworld.pattern_for.begin(), overworld.pattern_for.end());
+    EXPECT_EQ(names.size(), 14u + kPatternCount);
     EXPECT_FALSE(names.contains(0u));
 }
 

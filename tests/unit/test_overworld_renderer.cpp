@@ -28,7 +28,18 @@ OverworldPrograms linked_programs(const Recorder& recorder) {
     auto name = [&](std::size_t i) {
         return i < links.size() ? static_cast<GLuint>(links[i].args[0]) : 0u;
     };
-    return {name(0), name(1), name(2), name(3), name(4)};
+    // Built in this order: mesh, pattern, one pattern program per pattern
+    // (desktop and GLES 3), shadow, colour, point.
+    const std::size_t variants = links.size() > 5 ? kPatternCount : 0;
+    OverworldPrograms programs;
+    programs.mesh = name(0);
+    programs.pattern = name(1);
+    for (std::size_t i = 0; i < variants; ++i)
+        programs.pattern_for[i] = name(2 + i);
+    programs.shadow = name(2 + variants);
+    programs.colour = name(3 + variants);
+    programs.point = name(4 + variants);
+    return programs;
 }
 
 struct Rig {
@@ -69,9 +80,11 @@ TEST(OverworldRenderer, GivenCreation_ThenTheLightIsSetAndTheMapUploadedOnce) {
     Rig rig;
     const OverworldPrograms& p = rig.programs;
     const auto intensities = calls_with_program(rig.gl_calls, "Uniform1f");
-    ASSERT_EQ(intensities.size(), 2u);
+    ASSERT_EQ(intensities.size(), 2u + kPatternCount);
     EXPECT_EQ(intensities[0].program, p.mesh);
     EXPECT_EQ(intensities[1].program, p.pattern);
+    for (std::size_t i = 0; i < kPatternCount; ++i)
+        EXPECT_EQ(intensities[2 + i].program, p.pattern_for[i]);
     EXPECT_FLOAT_EQ(intensities[0].call.args[1], 0.4f);
     // Scenery then ground, both kept; nothing else is uploaded yet.
     const auto uploads = rig.gl_calls.named("BufferData");
@@ -100,9 +113,18 @@ TEST(OverworldRenderer, GivenAFrameWithTheMenuOpen_ThenThePassesRunInOrder) {
     rig.renderer.draw(frame);
 
     const OverworldPrograms& p = rig.programs;
-    EXPECT_EQ(draw_programs(rig.gl_calls),
-              (std::vector<GLuint>{p.shadow, p.shadow, p.shadow, p.mesh, p.mesh, p.pattern, p.point,
-                                   p.colour}));
+    // The ground is drawn in runs of one pattern, each with its own program.
+    std::vector<GLuint> drawn = draw_programs(rig.gl_calls);
+    const auto ground_begin = drawn.begin() + 5;
+    const auto ground_end = std::find(ground_begin, drawn.end(), p.point);
+    ASSERT_NE(ground_begin, ground_end);
+    EXPECT_TRUE(std::all_of(ground_begin, ground_end, [&](GLuint program) {
+        return std::find(p.pattern_for.begin(), p.pattern_for.end(), program) !=
+               p.pattern_for.end();
+    }));
+    drawn.erase(ground_begin + 1, ground_end);
+    EXPECT_EQ(drawn, (std::vector<GLuint>{p.shadow, p.shadow, p.shadow, p.mesh, p.mesh, drawn[5],
+                                          p.point, p.colour}));
     EXPECT_TRUE(has_call(rig.gl_calls, "Viewport", {0, 0, 800, 600}));
     EXPECT_TRUE(has_call(rig.gl_calls, "ClearDepth", {1.0}));
     for (const GLuint program : {p.mesh, p.pattern, p.point}) {

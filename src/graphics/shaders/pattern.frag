@@ -37,8 +37,14 @@ float pattern_blend() {
     float s = fuv.x;
     float t = fuv.y;
     // The pattern number is an integer per vertex; rounding keeps the exact
-    // comparisons safe from interpolation error.
+    // comparisons safe from interpolation error. A program built for one
+    // pattern keeps only its branch: a software rasteriser runs every branch
+    // for every pixel.
+#ifdef PATTERN
+    float p = float(PATTERN);
+#else
     float p = floor(fpattern + 0.5);
+#endif
     float blend = 0.0;
     if (p == 1.0) { // desert
         blend = ripples(s, t, 0.3, 0.4, 0.04);
