@@ -49,16 +49,20 @@ enum class PictureChange : std::uint8_t {
 };
 
 // Idle motion is slow and small: every second pass (30 frames a second) draws
-// it smoothly at half the cost. Everything else draws at every pass.
+// it smoothly at half the cost; under the menu's veil, where it barely shows
+// and the veil and panel are drawn again over it, every third. Everything
+// else draws at every pass.
 inline constexpr std::uint32_t kPassesPerIdleFrame = 2;
+inline constexpr std::uint32_t kPassesPerVeiledIdleFrame = 3;
 
 // Whether to draw after the passes run since the last drawn frame.
-constexpr bool frame_due(PictureChange change, std::uint32_t passes_since_drawn) {
+constexpr bool frame_due(PictureChange change, std::uint32_t passes_since_drawn,
+                         std::uint32_t passes_per_idle_frame = kPassesPerIdleFrame) {
     switch (change) {
     case PictureChange::None:
         return false;
     case PictureChange::Idle:
-        return passes_since_drawn >= kPassesPerIdleFrame;
+        return passes_since_drawn >= passes_per_idle_frame;
     case PictureChange::Moving:
         return true;
     }

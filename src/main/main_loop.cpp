@@ -319,13 +319,17 @@ void run_main_loop(SDL_Window* window, EventPump& pump, Game& game, UserInterfac
             const bool scene_drawn = run_due_passes(loop, window, pump, game, due);
             loop.passes_since_drawn += due;
             // A still level is neither drawn nor swapped: the window keeps the
-            // last frame. The map's idle motion is drawn every second pass.
+            // last frame. The map's idle motion is drawn every second pass,
+            // every third under the menu.
             PictureChange change = PictureChange::None;
             if (loop.redraw || !scene_drawn)
                 change = PictureChange::Moving;
             else if (game.scene_changed())
                 change = game.only_idle_motion() ? PictureChange::Idle : PictureChange::Moving;
-            if (loop.running && !loop.paused && frame_due(change, loop.passes_since_drawn)) {
+            const std::uint32_t idle_pace =
+                game.menu() != nullptr ? kPassesPerVeiledIdleFrame : kPassesPerIdleFrame;
+            if (loop.running && !loop.paused &&
+                frame_due(change, loop.passes_since_drawn, idle_pace)) {
                 draw_frame(window, game, ui, canvas, loop.sizes, scene_drawn,
                            loop.left_button_down);
                 loop.redraw = false;

@@ -97,4 +97,9 @@ TEST(FrameDue, GivenOnlyIdleMotion_ThenEverySecondPassIsDrawnAndAnythingElseAtOn
     EXPECT_TRUE(coilwend::frame_due(coilwend::PictureChange::Idle, 4))
         << "a slow machine draws every frame";
     EXPECT_FALSE(coilwend::frame_due(coilwend::PictureChange::None, 100));
+    EXPECT_FALSE(
+        coilwend::frame_due(coilwend::PictureChange::Idle, 2, coilwend::kPassesPerVeiledIdleFrame))
+        << "under the menu, every third pass";
+    EXPECT_TRUE(
+        coilwend::frame_due(coilwend::PictureChange::Idle, 3, coilwend::kPassesPerVeiledIdleFrame));
 }
