@@ -27,6 +27,28 @@ WorldBox bounds(std::span<const MeshVertex> vertices) {
     return box;
 }
 
+bool same_vertex(const MeshVertex& a, const MeshVertex& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The box of the vertices from the first that differs to the last that
+// differs, in both lists (to the end of both when their sizes differ).
+WorldBox changed_span(std::span<const MeshVertex> now, std::span<const MeshVertex> before) {
+    const std::size_t common = std::min(now.size(), before.size());
+    std::size_t first = 0;
+    while (first < common && same_vertex(now[first], before[first]))
+        ++first;
+    if (first == common && now.size() == before.size())
+        return {};
+    std::size_t end_now = now.size(), end_before = before.size();
+    if (now.size() == before.size())
+        while (end_now > first && same_vertex(now[end_now - 1], before[end_now - 1]))
+            end_before = --end_now;
+    WorldBox box = bounds(now.subspan(first, end_now - first));
+    box.merge(bounds(before.subspan(first, end_before - first)));
+    return box;
+}
+
 // Far enough around a changed caster to cover the shadow filter's reach
 // (a texel each way) at any zoom, and a little for rounding.
 float shadow_margin(const MapView& view) {
@@ -54,20 +76,19 @@ MapRegions MapDamage::next(const MapView& view, std::span<const MeshVertex> mark
     const PixelRect whole_shadow{0, 0, std::int32_t(view.shadow_size),
                                  std::int32_t(view.shadow_size)};
 
-    const bool still_same =
-        have_previous_ && same_view(view, previous_view_) && cursor_at == previous_cursor_at_ &&
-        same_vertices(still, previous.first(std::min(previous_cursor_at_, previous.size())));
+    const bool view_same = have_previous_ && same_view(view, previous_view_);
     const WorldBox cursor_box = bounds(cursor);
 
-    MapRegions regions{whole_shadow, whole_screen, !still_same};
-    if (still_same) {
-        const bool cursor_same = same_vertices(cursor, previous.subspan(previous_cursor_at_));
-        WorldBox changed;
-        if (!cursor_same) {
-            changed = cursor_box;
+    MapRegions regions{whole_shadow, whole_screen, !view_same};
+    if (view_same) {
+        const std::size_t cursor_before_at = std::min(previous_cursor_at_, previous.size());
+        // Markers that grew, popped or appeared, old and new, and the cursor.
+        WorldBox changed = changed_span(still, previous.first(cursor_before_at));
+        if (!same_vertices(cursor, previous.subspan(cursor_before_at))) {
+            changed.merge(cursor_box);
             changed.merge(previous_cursor_);
-            changed = changed.grown(shadow_margin(view));
         }
+        changed = changed.grown(shadow_margin(view));
         regions.shadow =
             box_pixels(view.light, changed, view.shadow_size, view.shadow_size, kEdgePixels);
         WorldBox plume_moved = plume;

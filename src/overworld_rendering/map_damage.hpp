@@ -1,10 +1,10 @@
 #pragma once
 // What of the map must be drawn again in a frame. The ground, the scenery and
 // the markers stand still between frames; only the breathing cursor and the
-// plume move. When the view, the menu's veil and every marker but the cursor
-// are as last time, only the pixels under the cursor's and the plume's old
-// and new places and the cursor's shadows, and the shadow-map texels under
-// them, are drawn again.
+// plume move, and markers while they grow or pop. When the view and the
+// menu's veil are as last time, only the pixels under the changed markers'
+// (the cursor's) and the plume's old and new places and the markers'
+// shadows, and the shadow-map texels under them, are drawn again.
 
 #include "game/matrix.hpp"
 #include "graphics/pixel_rect.hpp"
@@ -43,7 +43,7 @@ WorldBox plume_box(std::span<const PointVertex> quads);
 struct MapRegions {
     PixelRect shadow;    // shadow-map texels to draw again; empty: keep it
     PixelRect screen;    // canvas pixels to draw again; empty: keep them
-    bool moving = false; // the view or a marker changed since the last frame
+    bool moving = false; // the view changed since the last frame: all is drawn again
 };
 
 class MapDamage {

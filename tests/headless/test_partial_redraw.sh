@@ -3,7 +3,8 @@
 # the picture that drawing the frame whole gives: snakes stepping, pushing
 # and crawling into the exit, a move on the largest level, and the map with
 # its cursor breathing and its plume drifting (the scene is redrawn under
-# the plume, which spreads wide), also under the menu. Every
+# the plume, which spreads wide), also under the menu, and markers popping
+# and growing as a win reveals its neighbours. Every
 # case must also have redrawn well under the whole frame, or nothing would
 # have been tested.
 source "$(dirname "$0")/lib.sh"
@@ -28,6 +29,7 @@ CASES=(
     "largest|--level 8.rs --moves ${largest_moves:0:3} --progress 0.4|40"
     "map|--overworld map --completed 12 --frames 90|45"
     "map_close_menu|--overworld close --completed 2 --frames 90 --menu on|30"
+    "map_reveal|--overworld close --completed 7 --reveal 0.7 --frames 40|60"
 )
 for case in "${CASES[@]}"; do
     IFS='|' read -r name arguments share <<<"$case"

@@ -195,10 +195,27 @@ TEST(MapDamage, GivenTheBreathingCursor_ThenOnlyItsOldAndNewPlaceAndShadowAreRed
     EXPECT_EQ(lost.screen, whole);
     EXPECT_LT(lost.shadow.area(), 2048 * 2048 / 100);
 
-    // A marker that changed, or a new view, redraws everything.
+    // A marker that changed (grew, popped) redraws around it and its shadow
+    // only; one that appears, or a new view, redraws much more.
     MapFrame marker_changed = map_frame(0, 0.5f);
-    marker_changed.markers[0].color1 = Rgb{44, 44, 44};
-    EXPECT_EQ(next(damage, marker_changed, true).screen, whole);
+    marker_changed.markers[1].position[2] = 0.3f; // (-3, 2) grew
+    const MapRegions grew = next(damage, marker_changed, true);
+    EXPECT_FALSE(grew.moving);
+    for (const Vec3 top : {Vec3{-3, 2, 0.3f}, Vec3{-3, 2, 0.1f}}) {
+        const Vec3 shadow = top + kMapLightDirection * (top.z / -kMapLightDirection.z);
+        for (const Vec3 p : {top, shadow})
+            EXPECT_TRUE(inside(grew.screen, pixel_of(marker_changed.view.proj, p, 1200, 800)));
+        EXPECT_TRUE(inside(grew.shadow, pixel_of(marker_changed.view.light, top, 2048, 2048)));
+    }
+    EXPECT_LT(grew.screen.area(), whole.area() / 20) << "the cursor and other markers stood still";
+    EXPECT_FALSE(inside(grew.screen, pixel_of(marker_changed.view.proj, {-4, 2, 0.1f}, 1200, 800)));
+    MapFrame appeared = marker_changed;
+    appeared.markers.insert(appeared.markers.begin() + 1, mesh_at(3, -3, 0.1f));
+    ++appeared.cursor_at;
+    const MapRegions more = next(damage, appeared, true);
+    EXPECT_TRUE(inside(more.screen, pixel_of(appeared.view.proj, {3, -3, 0.1f}, 1200, 800)));
+    EXPECT_TRUE(inside(more.screen, pixel_of(appeared.view.proj, {0, 0, 0.2f}, 1200, 800)))
+        << "what follows it in the list counts as changed";
     MapFrame moved_view = map_frame(0, 0.5f);
     moved_view.view.proj.at(0, 3) = 0.01f;
     const MapRegions panned = next(damage, moved_view, true);

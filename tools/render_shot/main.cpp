@@ -28,8 +28,9 @@
 //
 // --redraw partial draws through a scene canvas as the game does, each frame
 // redrawing only what changed since the one before: the last move from its
-// start to P in ten steps, or every overworld frame; it prints "redrawn N of
-// M pixels" for the last frame. The default draws the shot's frame whole.
+// start to P in ten steps, or every overworld frame (with --reveal, the
+// reveal playing up to P over them); it prints "redrawn N of M pixels" for
+// the last frame. The default draws the shot's frame whole.
 //
 // --ui-sample draws the user interface's text and icons instead of a level.
 //
@@ -392,6 +393,10 @@ void draw_overworld(const render_shot::OverworldRequest& request, bool partial, 
     const int frames = std::max(1, request.frames);
     for (int i = 0; i < frames; ++i) {
         scene.frame.scenery_phase = std::fmod(0.015f * float(i), 1.0f);
+        // Drawn in part, the reveal plays up to where the shot freezes it,
+        // so its markers pop and grow from frame to frame.
+        if (partial && request.reveal)
+            scene.frame.reveal_progress = *request.reveal * float(i + 1) / float(frames);
         const bool final_won =
             !scene.frame.levels.empty() && scene.frame.levels.back().state == State::Completed;
         renderer.advance_scenery(final_won);
