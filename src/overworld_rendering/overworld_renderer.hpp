@@ -2,9 +2,9 @@
 // The overworld renderer: the map lit by one directional light with its own
 // shadow map, the level markers and cursor rebuilt every frame, the drifting
 // plume on top, and a dimming veil while a menu is open. With a scene canvas
-// the still map is kept there and only the cursor's surroundings are drawn
-// again while the view and the markers stay; the plume and the veil are drawn
-// over the copy in the window.
+// the picture is kept there and, while the view stays, only what changed (the
+// cursor's and changing markers' surroundings, the plume) is drawn again,
+// scene, plume and veil together inside that region.
 
 #include "game/matrix.hpp"
 #include "graphics/batch_bounds.hpp"

@@ -288,10 +288,10 @@ WindowHandle open_hidden_window(int width, int height) {
     return window;
 }
 
-// The back buffer as RGB rows from the top. The window's
-// buffer is multisampled, and reading it directly may return single samples
-// (Mesa's software driver does), so it is first resolved into a plain texture
-// the way the window system resolves it for display.
+// The back buffer as RGB rows from the top. The window's buffer may be
+// multisampled (under GLES), and reading it directly may return single
+// samples (Mesa's software driver does), so it is first resolved into a
+// plain texture the way the window system resolves it for display.
 std::vector<std::uint8_t> read_back_buffer(int width, int height) {
     GLuint texture = 0, framebuffer = 0;
     gl.GenTextures(1, &texture);
