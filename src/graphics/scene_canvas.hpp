@@ -45,7 +45,7 @@ class SceneCanvas {
     bool holds_last_frame_of(const void* owner) const;
     // The owner draws into `region`, widened by the damage added, this
     // frame: scissors to it until present() and clears it to transparent
-    // black and the far depth. Returns the region to draw (the whole frame
+    // black and the far depth. Returns the region to draw (`region` itself
     // when the canvas stands aside); empty when nothing needs drawing.
     PixelRect begin_region(const void* owner, const PixelRect& region);
     // The owner draws the whole frame (a moving view, an iris).
