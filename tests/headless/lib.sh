@@ -288,6 +288,18 @@ focus_game() {
     SIZE="${WIDTH}x${HEIGHT}"
 }
 
+# start_on_map <save line...>: with that progress file, the display and
+# the game started, focused, and the map taking input (finished levels skip
+# the title).
+start_on_map() {
+    write_save "$@"
+    start_display
+    start_game
+    wait_until_running
+    focus_game
+    wait_for 120 "the overworld" map_ready
+}
+
 # The game logs each change of scene: "Entered level: <id>" when a level
 # starts and "Overworld ready" when the map takes input again.
 last_scene() { grep -E '^(Entered level: |Overworld ready$)' "$GAME_OUT" | tail -n 1 || true; }

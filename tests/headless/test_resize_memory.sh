@@ -16,12 +16,7 @@ ALLOWED_KB=$((16 * 1024))
 sanitized=0
 ldd "$GAME" | grep -q libasan && sanitized=1
 
-write_save "completed:38.rs" "completed:3.rs" "selected:3.rs"
-start_display
-start_game
-wait_until_running
-focus_game
-wait_for 120 "the overworld" map_ready
+start_on_map "completed:38.rs" "completed:3.rs" "selected:3.rs"
 wait_for 60 "the map to be drawn" first_level_drawn
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$GAME_PID/status"; }
