@@ -93,6 +93,7 @@ IconAtlas build_icon_atlas(std::span<const RgbaImage> icons) {
                            static_cast<float>(left + image.width) / width,
                            static_cast<float>(top + image.height) / height};
     }
+    atlas.mipmaps = build_mip_chain(atlas.pixels, kAtlasWidth, kAtlasHeight, 4);
     return atlas;
 }
 

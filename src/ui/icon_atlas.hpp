@@ -6,6 +6,7 @@
 // so every mipmap level the icons are sampled at holds the same texels as in
 // a square atlas. Building the pixels and the icon mesh needs no GL.
 
+#include "graphics/mip_chain.hpp"
 #include "graphics/png_image.hpp"
 #include "ui/glyph_cache.hpp"
 #include "ui/ui_context.hpp"
@@ -27,6 +28,7 @@ static_assert(kIconCount <= kAtlasColumns * kAtlasRows);
 
 struct IconAtlas {
     std::vector<std::uint8_t> pixels; // kAtlasWidth × kAtlasHeight RGBA, rows from the top
+    std::vector<MipLevel> mipmaps;    // levels 1 onwards, made with the pixels
     std::array<TextureRect, kIconCount> uv{};
 };
 
