@@ -81,14 +81,16 @@ int run_game(std::span<const char* const> arguments) {
     restore_window_placement(window.get());
     apply_fixed_gl_state();
     read_system_framebuffer();
+    // The renderers compile their programs while the other core finishes
+    // the interface's assets.
+    BoardRenderer board = BoardRenderer::create();
+    OverworldRenderer map = OverworldRenderer::create();
     const ScreenSizes sizes = read_screen_sizes(window.get());
     const std::unique_ptr<UserInterface> ui =
         create_user_interface(ui_assets.get(), {sizes.window_width, sizes.window_height},
                               {sizes.drawable_width, sizes.drawable_height});
-    BoardRenderer board = BoardRenderer::create();
     const std::array<UvRect, kIconCount> icon_rects = board_icon_rects(ui->renderer.icon_uv());
     board.set_icon_atlas({ui->renderer.atlas_texture(), icon_rects});
-    OverworldRenderer map = OverworldRenderer::create();
     // Both renderers keep their picture here and redraw only what changed.
     SceneCanvas canvas = SceneCanvas::create(back_buffer_survives_swap());
     board.set_canvas(&canvas);
