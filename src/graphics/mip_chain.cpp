@@ -9,47 +9,53 @@ unsigned half_up(unsigned a, unsigned b) {
     return (a + b + 1) / 2;
 }
 
-MipLevel halve(std::span<const std::uint8_t> parent, std::uint32_t width, std::uint32_t height,
-               std::uint32_t channels) {
-    MipLevel level;
-    level.width = width > 1 ? width / 2 : 1;
-    level.height = height > 1 ? height / 2 : 1;
-    level.pixels.resize(std::size_t{level.width} * level.height * channels);
-    const std::size_t right = width > 1 ? channels : 0;
-    const std::size_t below = height > 1 ? std::size_t{width} * channels : 0;
-    std::uint8_t* out = level.pixels.data();
-    for (std::uint32_t y = 0; y < level.height; ++y) {
-        const std::uint8_t* row = parent.data() + std::size_t{y} * 2 * width * channels;
-        for (std::uint32_t x = 0; x < level.width; ++x) {
+MipLevel half_of(const MipLevel& parent) {
+    return {parent.width > 1 ? parent.width / 2 : 1, parent.height > 1 ? parent.height / 2 : 1, 0};
+}
+
+void halve(const std::uint8_t* parent, const MipLevel& from, std::uint8_t* out, const MipLevel& to,
+           std::uint32_t channels) {
+    const std::size_t right = from.width > 1 ? channels : 0;
+    const std::size_t below = from.height > 1 ? std::size_t{from.width} * channels : 0;
+    for (std::uint32_t y = 0; y < to.height; ++y) {
+        const std::uint8_t* row = parent + std::size_t{y} * 2 * from.width * channels;
+        for (std::uint32_t x = 0; x < to.width; ++x) {
             const std::uint8_t* texel = row + std::size_t{x} * 2 * channels;
             for (std::uint32_t c = 0; c < channels; ++c, ++texel)
                 *out++ = static_cast<std::uint8_t>(half_up(
                     half_up(texel[0], texel[right]), half_up(texel[below], texel[below + right])));
         }
     }
-    return level;
 }
 
 } // namespace
 
-std::vector<MipLevel> build_mip_chain(std::span<const std::uint8_t> pixels, std::uint32_t width,
-                                      std::uint32_t height, std::uint32_t channels) {
+MipChain build_mip_chain(std::span<const std::uint8_t> pixels, std::uint32_t width,
+                         std::uint32_t height, std::uint32_t channels) {
     const auto power_of_two = [](std::uint32_t side) {
         return side != 0 && (side & (side - 1)) == 0;
     };
     if (!power_of_two(width) || !power_of_two(height) ||
         pixels.size() != std::size_t{width} * height * channels)
         fatal("internal error: a mipmap's image is not a power of two or does not match its size");
-    std::vector<MipLevel> levels;
-    levels.reserve(32); // each level's span below stays on its parent's pixels
-    std::span<const std::uint8_t> parent = pixels;
-    while (width > 1 || height > 1) {
-        levels.push_back(halve(parent, width, height, channels));
-        width = levels.back().width;
-        height = levels.back().height;
-        parent = levels.back().pixels;
+    MipChain chain;
+    chain.channels = channels;
+    std::size_t size = 0;
+    for (MipLevel level{width, height, 0}; level.width > 1 || level.height > 1;) {
+        level = half_of(level);
+        level.offset = size;
+        size += std::size_t{level.width} * level.height * channels;
+        chain.levels.push_back(level);
     }
-    return levels;
+    chain.pixels.resize(size);
+    const std::uint8_t* parent = pixels.data();
+    MipLevel from{width, height, 0};
+    for (const MipLevel& level : chain.levels) {
+        halve(parent, from, chain.pixels.data() + level.offset, level, channels);
+        parent = chain.pixels.data() + level.offset;
+        from = level;
+    }
+    return chain;
 }
 
 } // namespace coilwend

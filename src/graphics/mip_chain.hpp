@@ -6,6 +6,7 @@
 // halved with rounding up across, then down — so the levels it makes are the
 // very ones the driver made.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -15,13 +16,26 @@ namespace coilwend {
 struct MipLevel {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
-    std::vector<std::uint8_t> pixels; // width × height × channels, rows in the parent's order
+    std::size_t offset = 0; // into the chain's pixels
+};
+
+// All levels in one block: small blocks of their own would be left in the
+// decoding thread's malloc arena when freed, and stay resident.
+struct MipChain {
+    std::vector<MipLevel> levels;     // level 1 onwards
+    std::vector<std::uint8_t> pixels; // each level width × height × channels, rows in order
+    std::uint32_t channels = 0;
+
+    std::span<const std::uint8_t> level_pixels(const MipLevel& level) const {
+        return std::span(pixels).subspan(level.offset,
+                                         std::size_t{level.width} * level.height * channels);
+    }
 };
 
 // Levels 1 onwards down to 1 × 1, for an image of `channels` bytes per
 // texel whose sides are powers of two (else an internal error). A side that
 // has reached 1 stays 1 while the other halves.
-std::vector<MipLevel> build_mip_chain(std::span<const std::uint8_t> pixels, std::uint32_t width,
-                                      std::uint32_t height, std::uint32_t channels);
+MipChain build_mip_chain(std::span<const std::uint8_t> pixels, std::uint32_t width,
+                         std::uint32_t height, std::uint32_t channels);
 
 } // namespace coilwend

@@ -28,7 +28,7 @@ static_assert(kIconCount <= kAtlasColumns * kAtlasRows);
 
 struct IconAtlas {
     std::vector<std::uint8_t> pixels; // kAtlasWidth × kAtlasHeight RGBA, rows from the top
-    std::vector<MipLevel> mipmaps;    // levels 1 onwards, made with the pixels
+    MipChain mipmaps;                 // levels 1 onwards, made with the pixels
     std::array<TextureRect, kIconCount> uv{};
 };
 

@@ -106,10 +106,10 @@ GLuint upload_icon_atlas(const IconAtlas& atlas) {
                   static_cast<GLsizei>(kAtlasHeight), 0, GL_RGBA, GL_UNSIGNED_BYTE,
                   atlas.pixels.data());
     GLint level = 0;
-    for (const MipLevel& mipmap : atlas.mipmaps)
+    for (const MipLevel& mipmap : atlas.mipmaps.levels)
         gl.TexImage2D(GL_TEXTURE_2D, ++level, GL_RGBA8, static_cast<GLsizei>(mipmap.width),
                       static_cast<GLsizei>(mipmap.height), 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                      mipmap.pixels.data());
+                      atlas.mipmaps.level_pixels(mipmap).data());
     linear_clamped(GL_LINEAR_MIPMAP_LINEAR);
     gl.BindTexture(GL_TEXTURE_2D, 0);
     return texture;
