@@ -114,7 +114,8 @@ void BM_SteadyFrameThroughRenderer(benchmark::State& state) {
     set_drawable_size(1280, 720);
     const Level& level = level_with_most(static_vertices);
     const LevelPlay play = start_keyboard_play(level.puzzle);
-    BoardRenderer renderer = BoardRenderer::create();
+    SharedShadowMap shadow_map = SharedShadowMap::create();
+    BoardRenderer renderer = BoardRenderer::create(shadow_map);
     renderer.set_window_size(1280, 720);
     BoardFrame frame;
     frame.puzzle = &play.current();

@@ -19,7 +19,7 @@ const MoveEvent& no_event() {
 
 } // namespace
 
-BoardRenderer BoardRenderer::create() {
+BoardRenderer BoardRenderer::create(SharedShadowMap& shadow) {
     BoardRenderer renderer;
     renderer.programs_ = build_scene_programs();
     const ScenePrograms& p = renderer.programs_;
@@ -30,7 +30,7 @@ BoardRenderer BoardRenderer::create() {
     renderer.overlay_ = VertexBuffer<ColorVertex>::create(p.colour, GL_STREAM_DRAW);
     renderer.icons_ = VertexBuffer<TexturedVertex>::create(p.textured, GL_STREAM_DRAW);
     set_light_uniforms(p);
-    renderer.shadow_ = create_shadow_map();
+    renderer.shadow_ = &shadow;
     return renderer;
 }
 
@@ -100,9 +100,13 @@ void BoardRenderer::draw(const BoardFrame& frame) {
     const BoardRegions regions = damage(overlays, puzzle.exit, static_rebuilt, dynamic_rebuilt);
 
     const BoardBuffers buffers{snakes_, ground_, pieces_, scenery_};
-    // The shadow map keeps the last shadow pass where the geometry is unchanged.
-    if (!regions.shadow.empty() && shader_dialect() != ShaderDialect::Gles2)
-        shadow_pass(programs_, shadow_, buffers, regions.shadow);
+    // The shadow map keeps the last shadow pass where the geometry is
+    // unchanged, unless the map has drawn there since.
+    const PixelRect shadow_texels = shadow_->region_to_draw(this, regions.shadow);
+    if (!shadow_texels.empty() && shader_dialect() != ShaderDialect::Gles2) {
+        shadow_pass(programs_, shadow_->map(), buffers, shadow_texels);
+        shadow_->drawn_by(this);
+    }
     // An iris redraws every frame whole.
     PixelRect drawn = regions.screen;
     if (canvas_ != nullptr && regions.iris)
@@ -110,7 +114,7 @@ void BoardRenderer::draw(const BoardFrame& frame) {
     else if (canvas_ != nullptr)
         drawn = canvas_->begin_region(this, regions.screen);
     if (regions.iris || !drawn.empty()) {
-        main_pass(programs_, shadow_, buffers);
+        main_pass(programs_, shadow_->map(), buffers);
         draw_overlays(overlays);
     }
     last_drawn_ = board_picture(frame);

@@ -15,6 +15,7 @@
 #include "graphics/programs.hpp"
 #include "graphics/scene_canvas.hpp"
 #include "graphics/shader_build.hpp"
+#include "graphics/shared_shadow_map.hpp"
 #include "graphics/vertex_buffer.hpp"
 #include "scene/board_view.hpp"
 
@@ -40,10 +41,11 @@ inline constexpr float kLightIntensity = 0.45f;
 
 class BoardRenderer final : public BoardView {
   public:
-    // Builds the scene programs, the six buffers and the shadow map and sets
-    // the light on the lit programs. Needs a current context, the fixed GL
-    // state applied and the system framebuffer read.
-    static BoardRenderer create();
+    // Builds the scene programs and the six buffers and sets the light on
+    // the lit programs; draws its shadows into `shadow`, which must outlive
+    // it. Needs a current context, the fixed GL state applied and the system
+    // framebuffer read.
+    static BoardRenderer create(SharedShadowMap& shadow);
 
     // The viewport uses the drawable size in pixels, the camera the window size.
     void set_window_size(std::uint32_t width, std::uint32_t height) override;
@@ -107,7 +109,7 @@ class BoardRenderer final : public BoardView {
 
     ScenePrograms programs_;
     BoardCamera camera_;
-    ShadowMap shadow_;
+    SharedShadowMap* shadow_ = nullptr;
 };
 
 } // namespace coilwend

@@ -39,7 +39,7 @@ Mat4 overworld_light_matrix(std::uint32_t window_width, std::uint32_t window_hei
            uniform_scale(zoom) * translate(Vec3{} - target);
 }
 
-OverworldRenderer OverworldRenderer::create() {
+OverworldRenderer OverworldRenderer::create(SharedShadowMap& shadow) {
     OverworldRenderer r;
     r.programs_ = build_overworld_programs();
     const OverworldPrograms& p = r.programs_;
@@ -59,7 +59,7 @@ OverworldRenderer OverworldRenderer::create() {
         gl.Uniform1f(uniform_location(program, "directional_intensity"), kOverworldLightIntensity);
     }
     gl.UseProgram(0);
-    r.shadow_ = create_shadow_map();
+    r.shadow_ = &shadow;
 
     const std::vector<OverworldEntry> table = build_overworld_table();
     const MapGeometry map = build_map_geometry(table);
@@ -110,7 +110,7 @@ void OverworldRenderer::shadow_pass(const Mat4& light, const PixelRect& texels) 
     // Back faces cast shadows too.
     gl.Disable(GL_CULL_FACE);
     gl.Viewport(0, 0, shadow_map_size, shadow_map_size);
-    gl.BindFramebuffer(GL_FRAMEBUFFER, shadow_.framebuffer);
+    gl.BindFramebuffer(GL_FRAMEBUFFER, shadow_->map().framebuffer);
     // Only the texels under what moved; the rest keep the last pass.
     const bool part = texels != PixelRect{0, 0, shadow_map_size, shadow_map_size};
     if (part) {
@@ -145,7 +145,7 @@ void OverworldRenderer::main_pass(const OverworldFrame& frame, const PixelRect& 
     gl.Viewport(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height));
     const bool part = pixels != PixelRect{0, 0, std::int32_t(width), std::int32_t(height)};
     // The lit programs sample the shadow map from texture unit 0.
-    gl.BindTexture(GL_TEXTURE_2D, shadow_.depth_texture);
+    gl.BindTexture(GL_TEXTURE_2D, shadow_->map().depth_texture);
     gl.UseProgram(programs_.mesh);
     markers_.draw();
     if (part)
@@ -241,8 +241,12 @@ void OverworldRenderer::draw(const OverworldFrame& frame) {
         damage_.next(view, marker_vertices_, cursor_at, plume_box(particle_vertices_), canvas_kept);
 
     set_view_uniforms(frame, view.light);
-    if (has_shadow_map() && !regions.shadow.empty())
-        shadow_pass(view.light, regions.shadow);
+    // The board may have drawn into the shadow map since this last did.
+    const PixelRect shadow_texels = shadow_->region_to_draw(this, regions.shadow);
+    if (has_shadow_map() && !shadow_texels.empty()) {
+        shadow_pass(view.light, shadow_texels);
+        shadow_->drawn_by(this);
+    }
     PixelRect drawn = regions.screen;
     if (canvas_ != nullptr && regions.moving)
         canvas_->begin_whole(this);

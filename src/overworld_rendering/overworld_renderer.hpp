@@ -1,7 +1,7 @@
 #pragma once
-// The overworld renderer: the map lit by one directional light with its own
-// shadow map, the level markers and cursor rebuilt every frame, the drifting
-// plume on top, and a dimming veil while a menu is open. With a scene canvas
+// The overworld renderer: the map lit by one directional light with a shadow
+// map (shared with the board), the level markers and cursor rebuilt every
+// frame, the drifting plume on top, and a dimming veil while a menu is open. With a scene canvas
 // the picture is kept there and, while the view stays, only what changed (the
 // cursor's and changing markers' surroundings, the plume) is drawn again,
 // scene, plume and veil together inside that region.
@@ -11,6 +11,7 @@
 #include "graphics/programs.hpp"
 #include "graphics/scene_canvas.hpp"
 #include "graphics/shader_build.hpp"
+#include "graphics/shared_shadow_map.hpp"
 #include "graphics/vertex_buffer.hpp"
 #include "overworld_rendering/map_damage.hpp"
 #include "overworld_rendering/plume.hpp"
@@ -32,11 +33,11 @@ Mat4 overworld_light_matrix(std::uint32_t window_width, std::uint32_t window_hei
 
 class OverworldRenderer final : public OverworldView {
   public:
-    // Builds the overworld programs, the five buffers, the fixed light and
-    // the shadow map, then the map itself, which is uploaded once. Needs a
-    // current context with the fixed GL state applied and the system
-    // framebuffer read.
-    static OverworldRenderer create();
+    // Builds the overworld programs, the five buffers and the fixed light,
+    // then the map itself, which is uploaded once; draws its shadows into
+    // `shadow`, which must outlive it. Needs a current context with the fixed
+    // GL state applied and the system framebuffer read.
+    static OverworldRenderer create(SharedShadowMap& shadow);
 
     // The canvas the map is kept in; null draws every frame whole into the
     // bound framebuffer (the caller clears it).
@@ -75,7 +76,7 @@ class OverworldRenderer final : public OverworldView {
     float lowest_still_z_ = 0; // the bottom of the ground and the scenery
     VertexBuffer<PointVertex> particles_;
     VertexBuffer<ColorVertex> veil_;
-    ShadowMap shadow_;
+    SharedShadowMap* shadow_ = nullptr;
 
     SceneCanvas* canvas_ = nullptr;
     MapDamage damage_;

@@ -43,7 +43,8 @@ TEST(BoardRendererAllocations, GivenASteadyFrame_ThenDrawingAllocatesNothing) {
     fake_gl::Recorder recorder;
     testing::GlContextValues context(ShaderDialect::Desktop);
     testing::script_board_uniforms(recorder);
-    BoardRenderer renderer = BoardRenderer::create();
+    SharedShadowMap shadow_map = SharedShadowMap::create();
+    BoardRenderer renderer = BoardRenderer::create(shadow_map);
     renderer.set_window_size(1280, 720);
     // A first frame builds everything and grows the scratch vectors.
     renderer.draw(frame);

@@ -46,15 +46,16 @@ struct Rig {
     Recorder gl_calls;
     GlContextValues context;
     std::vector<OverworldEntry> levels = build_overworld_table();
+    SharedShadowMap shadow_map = SharedShadowMap::create();
     OverworldRenderer renderer;
     OverworldPrograms programs;
 
     explicit Rig(ShaderDialect dialect = ShaderDialect::Desktop)
         : context(dialect), renderer(create(gl_calls)), programs(linked_programs(gl_calls)) {}
 
-    static OverworldRenderer create(Recorder& recorder) {
+    OverworldRenderer create(Recorder& recorder) {
         testing::script_board_uniforms(recorder);
-        return OverworldRenderer::create();
+        return OverworldRenderer::create(shadow_map);
     }
 
     OverworldFrame frame() const {

@@ -227,7 +227,8 @@ TEST(MapDamage, GivenTheMapThroughACanvas_ThenOnlyTheRedrawnRegionReachesTheWind
     Recorder gl_calls;
     GlContextValues context{ShaderDialect::Desktop, 800, 600};
     testing::script_board_uniforms(gl_calls);
-    OverworldRenderer renderer = OverworldRenderer::create();
+    SharedShadowMap shadow_map = SharedShadowMap::create();
+    OverworldRenderer renderer = OverworldRenderer::create(shadow_map);
     SceneCanvas canvas = SceneCanvas::create(true);
     renderer.set_canvas(&canvas);
     const std::vector<OverworldEntry> levels = build_overworld_table();
@@ -355,6 +356,7 @@ TEST(BatchBounds, GivenAnyRegion_ThenEveryTriangleReachingItIsDrawnInItsOrder) {
 struct CanvasRig {
     Recorder gl_calls;
     GlContextValues context{ShaderDialect::Desktop, 800, 600};
+    SharedShadowMap shadow_map = SharedShadowMap::create();
     BoardRenderer renderer = create(gl_calls);
     SceneCanvas canvas = SceneCanvas::create();
     Puzzle puzzle = testing::parallel();
@@ -363,9 +365,9 @@ struct CanvasRig {
         renderer.set_window_size(800, 600);
         renderer.set_canvas(&canvas);
     }
-    static BoardRenderer create(Recorder& recorder) {
+    BoardRenderer create(Recorder& recorder) {
         testing::script_board_uniforms(recorder);
-        return BoardRenderer::create();
+        return BoardRenderer::create(shadow_map);
     }
     // Draws a frame; returns the canvas pixels it drew.
     std::int64_t draw(const MoveEvent* event) {
@@ -418,6 +420,33 @@ TEST(BoardDamage, GivenASnakeStepping_ThenEachFrameRedrawsAroundItAndAStillFrame
     iris.kind = MoveEventKind::IrisIn;
     iris.progress = 0.5f;
     EXPECT_EQ(rig.draw(&iris), kWhole) << "an iris covers the frame";
+}
+
+TEST(SharedShadowMap, GivenTheMapDrawingThereBetweenTwoStillFrames_ThenTheBoardDrawsItWholeAgain) {
+    CanvasRig rig;
+    const auto shadow_passes = [&] {
+        std::size_t passes = 0;
+        for (const fake_gl::Call& call : rig.gl_calls.named("Viewport"))
+            passes += call.args[2] == 2048 ? 1 : 0;
+        return passes;
+    };
+    rig.draw(nullptr);
+    EXPECT_EQ(shadow_passes(), 1u) << "the first frame";
+    rig.draw(nullptr);
+    EXPECT_EQ(shadow_passes(), 0u) << "kept";
+
+    const MoveEvent event = step_of_snake_0(-0.5f);
+    rig.draw(&event);
+    ASSERT_EQ(shadow_passes(), 1u);
+    EXPECT_EQ(rig.gl_calls.count("Scissor"), 2u) << "the stepping snake's texels, then the canvas";
+
+    int map = 0;
+    rig.shadow_map.drawn_by(&map);
+    rig.draw(&event);
+    EXPECT_EQ(shadow_passes(), 1u) << "the board's geometry did not change, the texels did";
+    EXPECT_EQ(rig.gl_calls.count("Scissor"), 1u) << "all of the shadow map, then the canvas";
+    rig.draw(&event);
+    EXPECT_EQ(shadow_passes(), 0u) << "its own again";
 }
 
 } // namespace
