@@ -314,6 +314,10 @@ resident_kb() {
     fi
     fullscreen_on && quiet xdotool key --window "$window" F11
     quiet xdotool windowmap "$window"
+    # Leaving fullscreen just before can leave the game's idea of its size
+    # behind the window's (its scene canvas stayed at the screen's size); a
+    # real change of size, and back, brings the two together.
+    quiet xdotool windowsize "$window" $((MEMORY_SIZE[0] - 1)) $((MEMORY_SIZE[1] - 1))
     quiet xdotool windowsize "$window" "${MEMORY_SIZE[@]}"
     # The driver frees the old framebuffers at the next frame drawn; the
     # reading is taken once two in a row, a second apart, agree.
