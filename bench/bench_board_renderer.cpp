@@ -115,7 +115,8 @@ void BM_SteadyFrameThroughRenderer(benchmark::State& state) {
     const Level& level = level_with_most(static_vertices);
     const LevelPlay play = start_keyboard_play(level.puzzle);
     SharedShadowMap shadow_map = SharedShadowMap::create();
-    BoardRenderer renderer = BoardRenderer::create(shadow_map);
+    SharedPrograms scene_programs = SharedPrograms::build();
+    BoardRenderer renderer = BoardRenderer::create(shadow_map, scene_programs);
     renderer.set_window_size(1280, 720);
     BoardFrame frame;
     frame.puzzle = &play.current();

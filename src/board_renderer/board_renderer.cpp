@@ -19,9 +19,10 @@ const MoveEvent& no_event() {
 
 } // namespace
 
-BoardRenderer BoardRenderer::create(SharedShadowMap& shadow) {
+BoardRenderer BoardRenderer::create(SharedShadowMap& shadow, SharedPrograms& programs) {
     BoardRenderer renderer;
-    renderer.programs_ = build_scene_programs();
+    renderer.programs_ = programs.programs();
+    renderer.shared_programs_ = &programs;
     const ScenePrograms& p = renderer.programs_;
     renderer.snakes_ = VertexBuffer<FacetVertex>::create(p.facet, GL_STATIC_DRAW);
     renderer.pieces_ = VertexBuffer<MeshVertex>::create(p.mesh, GL_STATIC_DRAW);
@@ -29,7 +30,6 @@ BoardRenderer BoardRenderer::create(SharedShadowMap& shadow) {
     renderer.scenery_ = VertexBuffer<PatternVertex>::create(p.pattern, GL_DYNAMIC_DRAW);
     renderer.overlay_ = VertexBuffer<ColorVertex>::create(p.colour, GL_STREAM_DRAW);
     renderer.icons_ = VertexBuffer<TexturedVertex>::create(p.textured, GL_STREAM_DRAW);
-    set_light_uniforms(p);
     renderer.shadow_ = &shadow;
     return renderer;
 }
@@ -86,6 +86,14 @@ void BoardRenderer::draw(const BoardFrame& frame) {
     const bool static_rebuilt = static_stale(puzzle);
     if (static_rebuilt)
         build_static(puzzle);
+    // The map draws with the same programs and sets its own light and view.
+    if (!shared_programs_->holds_uniforms_of(this)) {
+        set_light_uniforms(programs_);
+        if (!static_rebuilt)
+            upload_view_uniforms(programs_, camera_.view_projection,
+                                 board_light_matrix(puzzle.width, puzzle.height));
+        shared_programs_->uniforms_set_by(this);
+    }
 
     // Snakes and pieces stand still under the intro and the irises, so
     // neither they nor their shadows are built again while those play.

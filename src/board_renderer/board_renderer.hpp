@@ -15,6 +15,7 @@
 #include "graphics/programs.hpp"
 #include "graphics/scene_canvas.hpp"
 #include "graphics/shader_build.hpp"
+#include "graphics/shared_programs.hpp"
 #include "graphics/shared_shadow_map.hpp"
 #include "graphics/vertex_buffer.hpp"
 #include "scene/board_view.hpp"
@@ -41,11 +42,10 @@ inline constexpr float kLightIntensity = 0.45f;
 
 class BoardRenderer final : public BoardView {
   public:
-    // Builds the scene programs and the six buffers and sets the light on
-    // the lit programs; draws its shadows into `shadow`, which must outlive
-    // it. Needs a current context, the fixed GL state applied and the system
-    // framebuffer read.
-    static BoardRenderer create(SharedShadowMap& shadow);
+    // Builds the six buffers; draws with `programs` and its shadows into
+    // `shadow`, both of which must outlive it. Needs a current context, the
+    // fixed GL state applied and the system framebuffer read.
+    static BoardRenderer create(SharedShadowMap& shadow, SharedPrograms& programs);
 
     // The viewport uses the drawable size in pixels, the camera the window size.
     void set_window_size(std::uint32_t width, std::uint32_t height) override;
@@ -108,6 +108,7 @@ class BoardRenderer final : public BoardView {
     std::optional<BoardPicture> last_drawn_;
 
     ScenePrograms programs_;
+    SharedPrograms* shared_programs_ = nullptr;
     BoardCamera camera_;
     SharedShadowMap* shadow_ = nullptr;
 };

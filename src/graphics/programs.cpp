@@ -42,15 +42,15 @@ ScenePrograms build_scene_programs() {
     return programs;
 }
 
-OverworldPrograms build_overworld_programs() {
+OverworldPrograms build_overworld_programs(const ScenePrograms& shared) {
     OverworldPrograms programs;
-    programs.mesh = build_program(ProgramId::Mesh);
-    programs.pattern = build_program(ProgramId::Pattern);
+    programs.mesh = shared.mesh;
+    programs.pattern = shared.pattern;
     if (shader_dialect() != ShaderDialect::Gles2)
         for (std::size_t pattern = 0; pattern < kPatternCount; ++pattern)
             programs.pattern_for[pattern] = build_pattern_program(pattern);
-    programs.shadow = build_program(ProgramId::Shadow);
-    programs.colour = build_program(ProgramId::Colour);
+    programs.shadow = shared.shadow;
+    programs.colour = shared.colour;
     programs.point = build_program(ProgramId::Point);
     return programs;
 }

@@ -46,7 +46,9 @@ struct UiPrograms {
 };
 
 ScenePrograms build_scene_programs();
-OverworldPrograms build_overworld_programs();
+// The map's own programs, with the mesh, pattern, shadow and colour programs
+// taken from the board's set.
+OverworldPrograms build_overworld_programs(const ScenePrograms& shared);
 UiPrograms build_ui_programs();
 
 } // namespace coilwend

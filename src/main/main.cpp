@@ -8,6 +8,7 @@
 #include "game/log.hpp"
 #include "graphics/scene_canvas.hpp"
 #include "graphics/shader_build.hpp"
+#include "graphics/shared_programs.hpp"
 #include "graphics/shared_shadow_map.hpp"
 #include "levels/catalogue.hpp"
 #include "main/command_line.hpp"
@@ -85,8 +86,9 @@ int run_game(std::span<const char* const> arguments) {
     // The renderers compile their programs while the other core finishes
     // the interface's assets.
     SharedShadowMap shadow_map = SharedShadowMap::create();
-    BoardRenderer board = BoardRenderer::create(shadow_map);
-    OverworldRenderer map = OverworldRenderer::create(shadow_map);
+    SharedPrograms scene_programs = SharedPrograms::build();
+    BoardRenderer board = BoardRenderer::create(shadow_map, scene_programs);
+    OverworldRenderer map = OverworldRenderer::create(shadow_map, scene_programs);
     const ScreenSizes sizes = read_screen_sizes(window.get());
     const std::unique_ptr<UserInterface> ui =
         create_user_interface(ui_assets.get(), {sizes.window_width, sizes.window_height},

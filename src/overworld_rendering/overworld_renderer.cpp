@@ -5,6 +5,8 @@
 #include "overworld_rendering/map_markers.hpp"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace coilwend {
 namespace {
@@ -14,6 +16,16 @@ constexpr float kVeilAlpha = 0.75f; // blended in linear light, so it looks ligh
 
 void set_matrix(GLuint program, const char* name, const Mat4& matrix) {
     gl.UniformMatrix4fv(uniform_location(program, name), 1, GL_FALSE, matrix.m.data());
+}
+
+void set_light(std::span<const GLuint> programs) {
+    for (const GLuint program : programs) {
+        gl.UseProgram(program);
+        gl.Uniform3f(uniform_location(program, "directional_dir"), kLightDirection.x,
+                     kLightDirection.y, kLightDirection.z);
+        gl.Uniform1f(uniform_location(program, "directional_intensity"), kOverworldLightIntensity);
+    }
+    gl.UseProgram(0);
 }
 
 bool has_shadow_map() {
@@ -39,26 +51,22 @@ Mat4 overworld_light_matrix(std::uint32_t window_width, std::uint32_t window_hei
            uniform_scale(zoom) * translate(Vec3{} - target);
 }
 
-OverworldRenderer OverworldRenderer::create(SharedShadowMap& shadow) {
+OverworldRenderer OverworldRenderer::create(SharedShadowMap& shadow, SharedPrograms& shared) {
     OverworldRenderer r;
-    r.programs_ = build_overworld_programs();
+    r.programs_ = build_overworld_programs(shared.programs());
+    r.shared_programs_ = &shared;
     const OverworldPrograms& p = r.programs_;
     r.markers_ = VertexBuffer<MeshVertex>::create(p.mesh, GL_STREAM_DRAW);
     r.scenery_ = VertexBuffer<MeshVertex>::create(p.mesh, GL_DYNAMIC_DRAW);
     r.ground_ = VertexBuffer<PatternVertex>::create(p.pattern);
     r.particles_ = VertexBuffer<PointVertex>::create(p.point, GL_STREAM_DRAW);
     r.veil_ = VertexBuffer<ColorVertex>::create(p.colour);
-    std::vector<GLuint> lit{p.mesh, p.pattern};
+    // The shared programs get the light at each draw that follows the board's.
+    std::vector<GLuint> own_lit;
     for (const GLuint program : p.pattern_for)
         if (program != 0)
-            lit.push_back(program);
-    for (const GLuint program : lit) {
-        gl.UseProgram(program);
-        gl.Uniform3f(uniform_location(program, "directional_dir"), kLightDirection.x,
-                     kLightDirection.y, kLightDirection.z);
-        gl.Uniform1f(uniform_location(program, "directional_intensity"), kOverworldLightIntensity);
-    }
-    gl.UseProgram(0);
+            own_lit.push_back(program);
+    set_light(own_lit);
     r.shadow_ = &shadow;
 
     const std::vector<OverworldEntry> table = build_overworld_table();
@@ -240,6 +248,11 @@ void OverworldRenderer::draw(const OverworldFrame& frame) {
     const MapRegions regions =
         damage_.next(view, marker_vertices_, cursor_at, plume_box(particle_vertices_), canvas_kept);
 
+    // The board draws with the mesh and pattern programs too, in its own light.
+    if (!shared_programs_->holds_uniforms_of(this)) {
+        set_light(std::array{programs_.mesh, programs_.pattern});
+        shared_programs_->uniforms_set_by(this);
+    }
     set_view_uniforms(frame, view.light);
     // The board may have drawn into the shadow map since this last did.
     const PixelRect shadow_texels = shadow_->region_to_draw(this, regions.shadow);

@@ -11,6 +11,7 @@
 #include "graphics/programs.hpp"
 #include "graphics/scene_canvas.hpp"
 #include "graphics/shader_build.hpp"
+#include "graphics/shared_programs.hpp"
 #include "graphics/shared_shadow_map.hpp"
 #include "graphics/vertex_buffer.hpp"
 #include "overworld_rendering/map_damage.hpp"
@@ -33,11 +34,12 @@ Mat4 overworld_light_matrix(std::uint32_t window_width, std::uint32_t window_hei
 
 class OverworldRenderer final : public OverworldView {
   public:
-    // Builds the overworld programs, the five buffers and the fixed light,
-    // then the map itself, which is uploaded once; draws its shadows into
-    // `shadow`, which must outlive it. Needs a current context with the fixed
-    // GL state applied and the system framebuffer read.
-    static OverworldRenderer create(SharedShadowMap& shadow);
+    // Builds the overworld's own programs (the rest it shares with the
+    // board: `shared`), the five buffers and the fixed light, then the map
+    // itself, which is uploaded once; draws its shadows into `shadow`. Both
+    // must outlive it. Needs a current context with the fixed GL state
+    // applied and the system framebuffer read.
+    static OverworldRenderer create(SharedShadowMap& shadow, SharedPrograms& shared);
 
     // The canvas the map is kept in; null draws every frame whole into the
     // bound framebuffer (the caller clears it).
@@ -61,6 +63,7 @@ class OverworldRenderer final : public OverworldView {
     void draw_menu_veil();
 
     OverworldPrograms programs_;
+    SharedPrograms* shared_programs_ = nullptr;
     VertexBuffer<MeshVertex> markers_; // rebuilt every frame
     VertexBuffer<MeshVertex> scenery_; // the map's plain scenery
     VertexBuffer<PatternVertex> ground_;

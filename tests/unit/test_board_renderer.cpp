@@ -46,6 +46,7 @@ struct Rig {
     Recorder gl_calls;
     GlContextValues context;
     SharedShadowMap shadow_map = SharedShadowMap::create();
+    SharedPrograms shared = SharedPrograms::build();
     BoardRenderer renderer;
     ScenePrograms programs;
 
@@ -57,7 +58,7 @@ struct Rig {
 
     BoardRenderer create(Recorder& recorder) {
         testing::script_board_uniforms(recorder);
-        return BoardRenderer::create(shadow_map);
+        return BoardRenderer::create(shadow_map, shared);
     }
 
     void draw(const Puzzle& puzzle, const MoveEvent* event, std::uint64_t history_length,
@@ -96,25 +97,46 @@ std::vector<double> upload_sizes(const Recorder& r) {
     return sizes;
 }
 
-TEST(BoardRendererCreate, GivenStartUp_ThenSixBuffersAndTheFixedLightAreMade) {
+TEST(BoardRendererCreate,
+     GivenStartUpAndTheMapDrawingBetweenFrames_ThenTheLightAndViewAreSetAgain) {
     Rig rig;
     EXPECT_EQ(rig.gl_calls.count("GenVertexArrays"), 6u);
     EXPECT_EQ(rig.gl_calls.count("GenBuffers"), 6u);
     EXPECT_EQ(rig.gl_calls.count("GenFramebuffers"), 1u) << "the shared shadow map's alone";
 
-    const auto directions = calls_with_program(rig.gl_calls, "Uniform3f");
-    const auto intensities = calls_with_program(rig.gl_calls, "Uniform1f");
-    ASSERT_EQ(directions.size(), 3u);
-    ASSERT_EQ(intensities.size(), 3u);
-    const std::array<GLuint, 3> lit{rig.programs.mesh, rig.programs.pattern, rig.programs.facet};
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(directions[i].program, lit[i]);
-        EXPECT_NEAR(directions[i].call.args[1], -0.26832816, 1e-6);
-        EXPECT_NEAR(directions[i].call.args[2], -0.35777089, 1e-6);
-        EXPECT_NEAR(directions[i].call.args[3], -0.89442718, 1e-6);
-        EXPECT_EQ(intensities[i].program, lit[i]);
-        EXPECT_NEAR(intensities[i].call.args[1], 0.45, 1e-6);
-    }
+    const Puzzle puzzle = board();
+    const auto expect_board_light = [&] {
+        const auto directions = calls_with_program(rig.gl_calls, "Uniform3f");
+        const auto intensities = calls_with_program(rig.gl_calls, "Uniform1f");
+        ASSERT_EQ(directions.size(), 3u);
+        ASSERT_EQ(intensities.size(), 3u);
+        const std::array<GLuint, 3> lit{rig.programs.mesh, rig.programs.pattern,
+                                        rig.programs.facet};
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(directions[i].program, lit[i]);
+            EXPECT_NEAR(directions[i].call.args[1], -0.26832816, 1e-6);
+            EXPECT_NEAR(directions[i].call.args[2], -0.35777089, 1e-6);
+            EXPECT_NEAR(directions[i].call.args[3], -0.89442718, 1e-6);
+            EXPECT_EQ(intensities[i].program, lit[i]);
+            EXPECT_NEAR(intensities[i].call.args[1], 0.45, 1e-6);
+        }
+    };
+    rig.forget();
+    rig.draw(puzzle, nullptr, 2);
+    expect_board_light();
+    rig.forget();
+    rig.draw(puzzle, nullptr, 2);
+    EXPECT_EQ(rig.gl_calls.count("Uniform1f"), 0u) << "still its own";
+    EXPECT_EQ(rig.gl_calls.count("UniformMatrix4fv"), 0u);
+
+    // The map drew with the shared programs: the same level, unchanged, sets
+    // its light and its view again.
+    int map = 0;
+    rig.shared.uniforms_set_by(&map);
+    rig.forget();
+    rig.draw(puzzle, nullptr, 2);
+    expect_board_light();
+    EXPECT_GT(rig.gl_calls.count("UniformMatrix4fv"), 0u);
 }
 
 TEST(BoardRendererCreate, GivenGles2_ThenNoShadowFramebufferIsMade) {

@@ -44,7 +44,8 @@ TEST(BoardRendererAllocations, GivenASteadyFrame_ThenDrawingAllocatesNothing) {
     testing::GlContextValues context(ShaderDialect::Desktop);
     testing::script_board_uniforms(recorder);
     SharedShadowMap shadow_map = SharedShadowMap::create();
-    BoardRenderer renderer = BoardRenderer::create(shadow_map);
+    SharedPrograms scene_programs = SharedPrograms::build();
+    BoardRenderer renderer = BoardRenderer::create(shadow_map, scene_programs);
     renderer.set_window_size(1280, 720);
     // A first frame builds everything and grows the scratch vectors.
     renderer.draw(frame);

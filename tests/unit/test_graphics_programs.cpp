@@ -66,16 +66,19 @@ TEST(Programs, GivenTheThreeSets_WhenBuilt_ThenEachMemberIsItsOwnLinkedProgram) 
     set_shader_dialect(ShaderDialect::Desktop);
     Recorder gl_calls;
     const ScenePrograms scene = build_scene_programs();
-    const OverworldPrograms overworld = build_overworld_programs();
+    const OverworldPrograms overworld = build_overworld_programs(scene);
     const UiPrograms ui = build_ui_programs();
 
-    EXPECT_EQ(gl_calls.count("LinkProgram"), 6u + 5u + kPatternCount + 3u);
-    std::set<GLuint> names{scene.mesh,       scene.pattern,    scene.facet,     scene.shadow,
-                           scene.colour,     scene.textured,   overworld.mesh,  overworld.pattern,
-                           overworld.shadow, overworld.colour, overworld.point, ui.textured,
-                           ui.glyph,         ui.flat};
+    // The map shares the board's mesh, pattern, shadow and colour programs.
+    EXPECT_EQ(gl_calls.count("LinkProgram"), 6u + 1u + kPatternCount + 3u);
+    EXPECT_EQ(overworld.mesh, scene.mesh);
+    EXPECT_EQ(overworld.pattern, scene.pattern);
+    EXPECT_EQ(overworld.shadow, scene.shadow);
+    EXPECT_EQ(overworld.colour, scene.colour);
+    std::set<GLuint> names{scene.mesh,     scene.pattern,   scene.facet, scene.shadow, scene.colour,
+                           scene.textured, overworld.point, ui.textured, ui.glyph,     ui.flat};
     names.insert(overworld.pattern_for.begin(), overworld.pattern_for.end());
-    EXPECT_EQ(names.size(), 14u + kPatternCount);
+    EXPECT_EQ(names.size(), 10u + kPatternCount);
     EXPECT_FALSE(names.contains(0u));
 }
 

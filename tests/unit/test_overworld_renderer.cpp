@@ -28,17 +28,18 @@ OverworldPrograms linked_programs(const Recorder& recorder) {
     auto name = [&](std::size_t i) {
         return i < links.size() ? static_cast<GLuint>(links[i].args[0]) : 0u;
     };
-    // Built in this order: mesh, pattern, one pattern program per pattern
-    // (desktop and GLES 3), shadow, colour, point.
-    const std::size_t variants = links.size() > 5 ? kPatternCount : 0;
+    // Built in this order: the board's set (mesh, pattern, facet, shadow,
+    // colour, textured), then the map's own: one pattern program per pattern
+    // (desktop and GLES 3) and the point program.
+    const std::size_t variants = links.size() > 7 ? kPatternCount : 0;
     OverworldPrograms programs;
     programs.mesh = name(0);
     programs.pattern = name(1);
+    programs.shadow = name(3);
+    programs.colour = name(4);
     for (std::size_t i = 0; i < variants; ++i)
-        programs.pattern_for[i] = name(2 + i);
-    programs.shadow = name(2 + variants);
-    programs.colour = name(3 + variants);
-    programs.point = name(4 + variants);
+        programs.pattern_for[i] = name(6 + i);
+    programs.point = name(6 + variants);
     return programs;
 }
 
@@ -47,6 +48,7 @@ struct Rig {
     GlContextValues context;
     std::vector<OverworldEntry> levels = build_overworld_table();
     SharedShadowMap shadow_map = SharedShadowMap::create();
+    SharedPrograms scene_programs = SharedPrograms::build();
     OverworldRenderer renderer;
     OverworldPrograms programs;
 
@@ -55,7 +57,7 @@ struct Rig {
 
     OverworldRenderer create(Recorder& recorder) {
         testing::script_board_uniforms(recorder);
-        return OverworldRenderer::create(shadow_map);
+        return OverworldRenderer::create(shadow_map, scene_programs);
     }
 
     OverworldFrame frame() const {
@@ -80,23 +82,41 @@ std::vector<GLuint> draw_programs(const Recorder& recorder) {
 TEST(OverworldRenderer, GivenCreation_ThenTheLightIsSetAndTheMapUploadedOnce) {
     Rig rig;
     const OverworldPrograms& p = rig.programs;
+    // Its own programs get the light now; those it shares with the board at
+    // its first frame, and again whenever the board set its own since.
     const auto intensities = calls_with_program(rig.gl_calls, "Uniform1f");
-    ASSERT_EQ(intensities.size(), 2u + kPatternCount);
-    EXPECT_EQ(intensities[0].program, p.mesh);
-    EXPECT_EQ(intensities[1].program, p.pattern);
+    ASSERT_EQ(intensities.size(), kPatternCount);
     for (std::size_t i = 0; i < kPatternCount; ++i)
-        EXPECT_EQ(intensities[2 + i].program, p.pattern_for[i]);
+        EXPECT_EQ(intensities[i].program, p.pattern_for[i]);
     EXPECT_FLOAT_EQ(intensities[0].call.args[1], 0.4f);
     // Scenery then ground, both kept; nothing else is uploaded yet.
     const auto uploads = rig.gl_calls.named("BufferData");
     ASSERT_EQ(uploads.size(), 2u);
     EXPECT_EQ(uploads[0].args[3], GL_DYNAMIC_DRAW);
     EXPECT_EQ(uploads[1].args[3], GL_DYNAMIC_DRAW);
-    EXPECT_EQ(rig.gl_calls.count("GenFramebuffers"), 1u) << "its own shadow map";
+    EXPECT_EQ(rig.gl_calls.count("GenFramebuffers"), 1u) << "the shared shadow map";
+
+    const auto shared_light = [&] {
+        std::vector<GLuint> lit;
+        for (const auto& intensity : calls_with_program(rig.gl_calls, "Uniform1f")) {
+            EXPECT_FLOAT_EQ(intensity.call.args[1], 0.4f);
+            lit.push_back(intensity.program);
+        }
+        return lit;
+    };
+    rig.gl_calls.calls.clear();
+    rig.renderer.draw(rig.frame());
+    EXPECT_EQ(shared_light(), (std::vector<GLuint>{p.mesh, p.pattern}));
+    int board = 0;
+    rig.scene_programs.uniforms_set_by(&board);
+    rig.gl_calls.calls.clear();
+    rig.renderer.draw(rig.frame());
+    EXPECT_EQ(shared_light(), (std::vector<GLuint>{p.mesh, p.pattern})) << "after the board's";
 
     rig.gl_calls.calls.clear();
     for (int i = 0; i < 3; ++i)
         rig.renderer.draw(rig.frame());
+    EXPECT_TRUE(shared_light().empty());
     for (const auto& upload : rig.gl_calls.named("BufferData"))
         EXPECT_EQ(upload.args[3], GL_STREAM_DRAW) << "only the markers and the plume per frame";
 }

@@ -228,7 +228,8 @@ TEST(MapDamage, GivenTheMapThroughACanvas_ThenOnlyTheRedrawnRegionReachesTheWind
     GlContextValues context{ShaderDialect::Desktop, 800, 600};
     testing::script_board_uniforms(gl_calls);
     SharedShadowMap shadow_map = SharedShadowMap::create();
-    OverworldRenderer renderer = OverworldRenderer::create(shadow_map);
+    SharedPrograms scene_programs = SharedPrograms::build();
+    OverworldRenderer renderer = OverworldRenderer::create(shadow_map, scene_programs);
     SceneCanvas canvas = SceneCanvas::create(true);
     renderer.set_canvas(&canvas);
     const std::vector<OverworldEntry> levels = build_overworld_table();
@@ -357,6 +358,7 @@ struct CanvasRig {
     Recorder gl_calls;
     GlContextValues context{ShaderDialect::Desktop, 800, 600};
     SharedShadowMap shadow_map = SharedShadowMap::create();
+    SharedPrograms scene_programs = SharedPrograms::build();
     BoardRenderer renderer = create(gl_calls);
     SceneCanvas canvas = SceneCanvas::create();
     Puzzle puzzle = testing::parallel();
@@ -367,7 +369,7 @@ struct CanvasRig {
     }
     BoardRenderer create(Recorder& recorder) {
         testing::script_board_uniforms(recorder);
-        return BoardRenderer::create(shadow_map);
+        return BoardRenderer::create(shadow_map, scene_programs);
     }
     // Draws a frame; returns the canvas pixels it drew.
     std::int64_t draw(const MoveEvent* event) {

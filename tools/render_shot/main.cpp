@@ -357,7 +357,8 @@ void draw_level_in_steps(const Options& options, const LevelPlay& play, BoardRen
 void draw_level(const Options& options, const LevelPlay& play, int window_width, int window_height,
                 int drawable_width, int drawable_height) {
     SharedShadowMap shadow_map = SharedShadowMap::create();
-    BoardRenderer renderer = BoardRenderer::create(shadow_map);
+    SharedPrograms scene_programs = SharedPrograms::build();
+    BoardRenderer renderer = BoardRenderer::create(shadow_map, scene_programs);
     renderer.set_window_size(static_cast<std::uint32_t>(window_width),
                              static_cast<std::uint32_t>(window_height));
     // The tutorial icons as the game shows them.
@@ -389,7 +390,8 @@ void draw_overworld(const render_shot::OverworldRequest& request, bool partial, 
                                    static_cast<std::uint32_t>(drawable_width),
                                    static_cast<std::uint32_t>(drawable_height), scene);
     SharedShadowMap shadow_map = SharedShadowMap::create();
-    OverworldRenderer renderer = OverworldRenderer::create(shadow_map);
+    SharedPrograms scene_programs = SharedPrograms::build();
+    OverworldRenderer renderer = OverworldRenderer::create(shadow_map, scene_programs);
     SceneCanvas canvas = SceneCanvas::create();
     renderer.set_canvas(&canvas);
     const int frames = std::max(1, request.frames);

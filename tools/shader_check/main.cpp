@@ -122,8 +122,7 @@ int main(int argc, char** argv) {
         coilwend::log_line(std::string("Linked ") + std::string(coilwend::program_source(id).name));
     }
     // The sets as the game builds them, in case one set's order matters.
-    coilwend::build_scene_programs();
-    coilwend::build_overworld_programs();
+    coilwend::build_overworld_programs(coilwend::build_scene_programs());
     coilwend::build_ui_programs();
 
     // The fixed state and the shadow framebuffer must also be accepted.
